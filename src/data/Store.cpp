@@ -1,0 +1,553 @@
+#include "Store.h"
+
+#include "GreekText.h"
+#include "Schema.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlRecord>
+#include <QUuid>
+
+#include <sqlite3.h>
+
+namespace dorvani {
+
+namespace {
+
+Store *g_instance = nullptr;
+
+const char *connName(Store::Conn c) { return c == Store::Main ? Store::mainConnection : Store::passConnection; }
+
+QString engineText(const QSqlError &e)
+{
+    QString t = e.databaseText().trimmed();
+    if (t.isEmpty())
+        t = e.text().trimmed();
+    return t;
+}
+
+DbError errorFor(const QSqlError &e)
+{
+    const QString text = engineText(e);
+    if (text.contains("UNIQUE constraint failed", Qt::CaseInsensitive)) {
+        QString where = text.section(':', 1).trimmed();
+        return DbError(QString("Παραβίαση κλειδιού: υπάρχει ήδη εγγραφή με τα ίδια στοιχεία (%1).").arg(where),
+                       DbError::KeyViolation);
+    }
+    return DbError(text);
+}
+
+int greekCollate(void *, int n1, const void *p1, int n2, const void *p2)
+{
+    const QString a = QString::fromRawData(static_cast<const QChar *>(p1), n1 / 2);
+    const QString b = QString::fromRawData(static_cast<const QChar *>(p2), n2 / 2);
+    return greekCompare(a, b);
+}
+
+void greekUpperFn(sqlite3_context *ctx, int argc, sqlite3_value **argv)
+{
+    if (argc != 1 || sqlite3_value_type(argv[0]) == SQLITE_NULL) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const auto *data = static_cast<const QChar *>(sqlite3_value_text16(argv[0]));
+    const int bytes = sqlite3_value_bytes16(argv[0]);
+    const QString up = greekUpper(QString(data, bytes / 2));
+    sqlite3_result_text16(ctx, up.utf16(), int(up.size() * 2), SQLITE_TRANSIENT);
+}
+
+void greekKeyFn(sqlite3_context *ctx, int argc, sqlite3_value **argv)
+{
+    if (argc != 1 || sqlite3_value_type(argv[0]) == SQLITE_NULL) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const auto *data = static_cast<const QChar *>(sqlite3_value_text16(argv[0]));
+    const int bytes = sqlite3_value_bytes16(argv[0]);
+    const QString key = greekFoldKey(QString(data, bytes / 2));
+    sqlite3_result_text16(ctx, key.utf16(), int(key.size() * 2), SQLITE_TRANSIENT);
+}
+
+// A minimal scanner over SQL text: words, quoted names, literals and punctuation.
+struct Token {
+    enum Kind { Word, QuotedName, Literal, Other } kind;
+    int start, end; // [start, end) in the text
+    QString text;   // the word, or the name inside quotes
+};
+
+QVector<Token> scan(const QString &s)
+{
+    QVector<Token> out;
+    int i = 0;
+    const int n = int(s.size());
+    while (i < n) {
+        const QChar c = s.at(i);
+        if (c.isSpace()) {
+            ++i;
+        } else if (c == '-' && i + 1 < n && s.at(i + 1) == '-') {
+            while (i < n && s.at(i) != '\n')
+                ++i;
+        } else if (c == '/' && i + 1 < n && s.at(i + 1) == '*') {
+            const int e = int(s.indexOf("*/", i + 2));
+            i = e < 0 ? n : e + 2;
+        } else if (c == '\'') {
+            int j = i + 1;
+            while (j < n) {
+                if (s.at(j) == '\'') {
+                    if (j + 1 < n && s.at(j + 1) == '\'') {
+                        j += 2;
+                        continue;
+                    }
+                    break;
+                }
+                ++j;
+            }
+            out.append({Token::Literal, i, qMin(j + 1, n), {}});
+            i = j + 1;
+        } else if (c == '"' || c == '[' || c == '`') {
+            const QChar close = c == '[' ? QChar(']') : c;
+            int j = i + 1;
+            QString name;
+            while (j < n) {
+                if (s.at(j) == close) {
+                    if (close != ']' && j + 1 < n && s.at(j + 1) == close) {
+                        name += close;
+                        j += 2;
+                        continue;
+                    }
+                    break;
+                }
+                name += s.at(j);
+                ++j;
+            }
+            out.append({Token::QuotedName, i, qMin(j + 1, n), name});
+            i = j + 1;
+        } else if (c.isLetterOrNumber() || c == '_') {
+            int j = i;
+            while (j < n && (s.at(j).isLetterOrNumber() || s.at(j) == '_' || s.at(j) == '$'))
+                ++j;
+            out.append({Token::Word, i, j, s.mid(i, j - i)});
+            i = j;
+        } else {
+            out.append({Token::Other, i, i + 1, QString(c)});
+            ++i;
+        }
+    }
+    return out;
+}
+
+bool isTablePositionKeyword(const Token &t)
+{
+    if (t.kind != Token::Word)
+        return false;
+    static const QStringList kw = {"FROM", "JOIN", "UPDATE", "INTO", "TABLE"};
+    return kw.contains(t.text.toUpper());
+}
+
+} // namespace
+
+QString sqlQuote(const QString &text) { return '\'' + QString(text).replace('\'', "''") + '\''; }
+
+Store::Store(QObject *parent) : QObject(parent) {}
+
+Store::~Store()
+{
+    close();
+}
+
+Store &Store::instance()
+{
+    if (!g_instance)
+        throw DbError("Η βάση δεδομένων δεν είναι ανοικτή.");
+    return *g_instance;
+}
+
+bool Store::hasInstance() { return g_instance != nullptr; }
+
+QString Store::mainFile() const { return QDir(m_folder).filePath(mainFileName); }
+QString Store::passFile() const { return QDir(m_folder).filePath(passFileName); }
+
+void Store::registerGreek(QSqlDatabase &db)
+{
+    const QVariant v = db.driver()->handle();
+    if (!v.isValid() || qstrcmp(v.typeName(), "sqlite3*") != 0)
+        return;
+    sqlite3 *h = *static_cast<sqlite3 *const *>(v.data());
+    if (!h)
+        return;
+    sqlite3_create_collation(h, "GREEK", SQLITE_UTF16, nullptr, greekCollate);
+    sqlite3_create_function(h, "GREEK_UPPER", 1, SQLITE_UTF16 | SQLITE_DETERMINISTIC, nullptr, greekUpperFn,
+                            nullptr, nullptr);
+    sqlite3_create_function(h, "GREEK_KEY", 1, SQLITE_UTF16 | SQLITE_DETERMINISTIC, nullptr, greekKeyFn,
+                            nullptr, nullptr);
+}
+
+void Store::openConnection(Conn c, const QString &file)
+{
+    QSqlDatabase d = QSqlDatabase::addDatabase("QSQLITE", connName(c));
+    d.setDatabaseName(file);
+    d.setConnectOptions("QSQLITE_BUSY_TIMEOUT=5000");
+    if (!d.open()) {
+        const QString err = engineText(d.lastError());
+        d = QSqlDatabase();
+        QSqlDatabase::removeDatabase(connName(c));
+        throw DbError(QString("Δεν ήταν δυνατό να ανοίξει το αρχείο δεδομένων «%1»: %2").arg(file, err),
+                      DbError::Damaged);
+    }
+    registerGreek(d);
+    m_db[c] = d;
+    QSqlQuery q(d);
+    const QStringList pragmas =
+        c == Main ? QStringList{"PRAGMA journal_mode=WAL", "PRAGMA synchronous=FULL", "PRAGMA foreign_keys=OFF",
+                                "PRAGMA cache_size=-32768", "PRAGMA temp_store=MEMORY"}
+                  : QStringList{"PRAGMA journal_mode=DELETE", "PRAGMA synchronous=FULL"};
+    for (const QString &p : pragmas)
+        q.exec(p);
+}
+
+void Store::createTables(Conn c)
+{
+    QSqlQuery q(m_db[c]);
+    auto run = [&](const QString &sql) {
+        if (!q.exec(sql))
+            throw DbError(engineText(q.lastError()));
+    };
+    run(QString("PRAGMA application_id=%1").arg(Schema::applicationId));
+    run(QString("PRAGMA user_version=%1").arg(Schema::version));
+    run("BEGIN");
+    try {
+        for (const TableDef &t : Schema::tables()) {
+            if (t.ownFile != (c == Pass))
+                continue;
+            for (const QString &s : t.createStatements())
+                run(s);
+        }
+        run("COMMIT");
+    } catch (...) {
+        q.exec("ROLLBACK");
+        throw;
+    }
+}
+
+void Store::open(const QString &dataFolder)
+{
+    close();
+    m_folder = QDir(dataFolder).absolutePath();
+    m_createdNew = false;
+    QDir().mkpath(m_folder);
+    const bool mainExists = QFileInfo::exists(mainFile());
+    const bool passExists = QFileInfo::exists(passFile());
+
+    if (!mainExists && !passExists) {
+        try {
+            openConnection(Main, mainFile());
+            createTables(Main);
+            openConnection(Pass, passFile());
+            createTables(Pass);
+        } catch (...) {
+            close();
+            QFile::remove(mainFile());
+            QFile::remove(passFile());
+            throw;
+        }
+        m_createdNew = true;
+    } else {
+        if (!mainExists || !passExists)
+            throw DbError(QString("Λείπει το αρχείο δεδομένων «%1» από το φάκελο «%2». "
+                                  "Επαναφέρετε τα αρχεία από αντίγραφο ασφαλείας.")
+                              .arg(QDir::toNativeSeparators(mainExists ? passFile() : mainFile()),
+                                   QDir::toNativeSeparators(m_folder)),
+                          DbError::Damaged);
+        for (const auto &[file, isPass] : {std::pair{mainFile(), false}, std::pair{passFile(), true}}) {
+            const QString problem = checkFile(file, isPass, false);
+            if (!problem.isEmpty())
+                throw DbError(problem, DbError::Damaged);
+        }
+        try {
+            openConnection(Main, mainFile());
+            openConnection(Pass, passFile());
+        } catch (...) {
+            close();
+            throw;
+        }
+    }
+    m_open = true;
+    g_instance = this;
+}
+
+void Store::close()
+{
+    if (m_open)
+        emit aboutToClose();
+    for (Conn c : {Main, Pass}) {
+        if (m_db[c].isValid()) {
+            if (m_depth[c] > 0)
+                QSqlQuery(m_db[c]).exec("ROLLBACK");
+            m_db[c].close();
+            m_db[c] = QSqlDatabase();
+            QSqlDatabase::removeDatabase(connName(c));
+        }
+        m_depth[c] = 0;
+        m_touched[c].clear();
+    }
+    m_open = false;
+    if (g_instance == this)
+        g_instance = nullptr;
+}
+
+QSqlDatabase Store::database(Conn c) const
+{
+    if (!m_open && !m_db[c].isValid())
+        throw DbError("Η βάση δεδομένων δεν είναι ανοικτή.");
+    return m_db[c];
+}
+
+Store::Conn Store::connectionFor(const QString &table)
+{
+    const TableDef *t = Schema::find(table);
+    return t && t->ownFile ? Pass : Main;
+}
+
+QSqlQuery Store::exec(const QString &sql, const QVariantList &binds, Conn c, const QHash<QString, QVariant> &named)
+{
+    QSqlQuery q(database(c));
+    q.setForwardOnly(true);
+    const QString text = normaliseSql(sql);
+    if (!q.prepare(text))
+        throw errorFor(q.lastError());
+    for (int i = 0; i < binds.size(); ++i)
+        q.bindValue(i, binds[i]);
+    for (auto it = named.begin(); it != named.end(); ++it) {
+        const QString name = it.key().startsWith(':') ? it.key() : ':' + it.key();
+        if (text.contains(name, Qt::CaseInsensitive))
+            q.bindValue(name, it.value());
+    }
+    if (!q.exec())
+        throw errorFor(q.lastError());
+    if (isWrite(text))
+        notifyChanged(writtenTable(text)); // an unknown table refreshes every dataset
+    return q;
+}
+
+QVariant Store::scalar(const QString &sql, const QVariantList &binds, Conn c, const QHash<QString, QVariant> &named)
+{
+    QSqlQuery q = exec(sql, binds, c, named);
+    if (!q.next())
+        return {};
+    return q.value(0);
+}
+
+void Store::begin(Conn c)
+{
+    QSqlQuery q(database(c));
+    const bool ok = m_depth[c] == 0 ? q.exec("BEGIN IMMEDIATE") : q.exec(QString("SAVEPOINT sp%1").arg(m_depth[c]));
+    if (!ok)
+        throw errorFor(q.lastError());
+    ++m_depth[c];
+}
+
+void Store::commit(Conn c)
+{
+    if (m_depth[c] <= 0)
+        return;
+    QSqlQuery q(database(c));
+    const bool ok = m_depth[c] == 1 ? q.exec("COMMIT") : q.exec(QString("RELEASE sp%1").arg(m_depth[c] - 1));
+    if (!ok)
+        throw errorFor(q.lastError());
+    --m_depth[c];
+    if (m_depth[c] == 0)
+        m_touched[c].clear();
+}
+
+void Store::rollback(Conn c)
+{
+    if (m_depth[c] <= 0)
+        return;
+    QSqlQuery q(database(c));
+    if (m_depth[c] == 1) {
+        q.exec("ROLLBACK");
+    } else {
+        q.exec(QString("ROLLBACK TO sp%1").arg(m_depth[c] - 1));
+        q.exec(QString("RELEASE sp%1").arg(m_depth[c] - 1));
+    }
+    --m_depth[c];
+    if (m_depth[c] == 0) {
+        // What the transaction wrote is gone again: tell the datasets that showed it.
+        const QSet<QString> touched = m_touched[c];
+        m_touched[c].clear();
+        ++m_generation;
+        for (const QString &t : touched)
+            emit tableChanged(t);
+    }
+}
+
+void Store::notifyChanged(const QString &table)
+{
+    ++m_generation;
+    const QString name = table.isEmpty() ? QString() : (Schema::find(table) ? Schema::find(table)->name : table);
+    const Conn c = connectionFor(name);
+    if (m_depth[c] > 0)
+        m_touched[c].insert(name);
+    emit tableChanged(name);
+}
+
+QString Store::normaliseSql(const QString &sql)
+{
+    QString out;
+    out.reserve(sql.size() + 8);
+    int pos = 0;
+    const QVector<Token> toks = scan(sql);
+    for (int i = 0; i < toks.size(); ++i) {
+        const Token &t = toks[i];
+        QString replacement;
+        if (t.kind == Token::QuotedName && t.text.contains('.')) {
+            // A table named by its file name, as in "TO.db".
+            if (const TableDef *def = Schema::find(t.text))
+                replacement = '"' + def->name + '"';
+        } else if (t.kind == Token::Word && i > 0 && isTablePositionKeyword(toks[i - 1])) {
+            const QString up = t.text.toUpper();
+            if (up == "TO" || up == "NO")
+                replacement = '"' + up + '"';
+        }
+        if (!replacement.isNull()) {
+            out += QStringView(sql).mid(pos, t.start - pos);
+            out += replacement;
+            pos = t.end;
+        }
+    }
+    out += QStringView(sql).mid(pos);
+    return out;
+}
+
+bool Store::isWrite(const QString &sql)
+{
+    const QVector<Token> toks = scan(sql);
+    for (const Token &t : toks) {
+        if (t.kind != Token::Word)
+            continue;
+        static const QStringList writes = {"UPDATE", "INSERT", "DELETE", "REPLACE", "WITH"};
+        return writes.contains(t.text.toUpper());
+    }
+    return false;
+}
+
+QString Store::writtenTable(const QString &sql)
+{
+    const QVector<Token> toks = scan(sql);
+    for (int i = 0; i + 1 < toks.size(); ++i) {
+        if (toks[i].kind != Token::Word)
+            continue;
+        const QString up = toks[i].text.toUpper();
+        int j = -1;
+        if (up == "UPDATE")
+            j = i + 1;
+        else if ((up == "INTO" || up == "FROM") && i > 0 && toks[i - 1].kind == Token::Word
+                 && (toks[i - 1].text.toUpper() == "INSERT" || toks[i - 1].text.toUpper() == "DELETE"
+                     || toks[i - 1].text.toUpper() == "REPLACE"))
+            j = i + 1;
+        if (j >= 0 && j < toks.size()) {
+            const TableDef *t = Schema::find(toks[j].text);
+            return t ? t->name : QString();
+        }
+    }
+    return {};
+}
+
+QStringList Store::tablesOf(const QString &sql)
+{
+    QStringList out;
+    for (const Token &t : scan(sql))
+        if (t.kind == Token::Word || t.kind == Token::QuotedName)
+            if (const TableDef *def = Schema::find(t.text))
+                if (!out.contains(def->name))
+                    out << def->name;
+    return out;
+}
+
+QString Store::checkFile(const QString &path, bool passwordsFile, bool deep)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    QFile f(path);
+    if (!f.exists())
+        return QString("Λείπει το αρχείο δεδομένων «%1».").arg(shown);
+    if (!f.open(QIODevice::ReadOnly))
+        return QString("Δεν ήταν δυνατό να διαβαστεί το αρχείο δεδομένων «%1».").arg(shown);
+    const QByteArray head = f.read(16);
+    f.close();
+    if (head != QByteArray("SQLite format 3\0", 16))
+        return QString("Το αρχείο «%1» δεν είναι αρχείο δεδομένων του DORVANI.").arg(shown);
+
+    const QString name = "check-" + QUuid::createUuid().toString(QUuid::WithoutBraces);
+    QString problem;
+    {
+        QSqlDatabase d = QSqlDatabase::addDatabase("QSQLITE", name);
+        d.setDatabaseName(path);
+        d.setConnectOptions("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000");
+        if (!d.open()) {
+            problem = QString("Δεν ήταν δυνατό να ανοίξει το αρχείο δεδομένων «%1»: %2").arg(shown, engineText(d.lastError()));
+        } else {
+            registerGreek(d);
+            QSqlQuery q(d);
+            if (!q.exec("PRAGMA application_id") || !q.next()) {
+                problem = QString("Το αρχείο δεδομένων «%1» είναι κατεστραμμένο: %2").arg(shown, engineText(q.lastError()));
+            } else if (q.value(0).toInt() != Schema::applicationId) {
+                problem = QString("Το αρχείο «%1» δεν είναι αρχείο δεδομένων του DORVANI.").arg(shown);
+            } else {
+                QStringList missing;
+                for (const TableDef &t : Schema::tables()) {
+                    if (t.ownFile != passwordsFile)
+                        continue;
+                    QSqlQuery info(d);
+                    if (!info.exec(QString("PRAGMA table_info(\"%1\")").arg(t.name))) {
+                        problem = QString("Το αρχείο δεδομένων «%1» είναι κατεστραμμένο: %2")
+                                      .arg(shown, engineText(info.lastError()));
+                        break;
+                    }
+                    QSet<QString> cols;
+                    while (info.next())
+                        cols.insert(info.value(1).toString().toUpper());
+                    bool complete = !cols.isEmpty();
+                    for (const FieldDef &fd : t.fields)
+                        complete = complete && cols.contains(fd.name.toUpper());
+                    if (!complete) {
+                        missing << t.name;
+                        continue;
+                    }
+                    QSqlQuery probe(d);
+                    if (!probe.exec(QString("SELECT * FROM \"%1\" LIMIT 1").arg(t.name))) {
+                        problem = QString("Το αρχείο δεδομένων «%1» είναι κατεστραμμένο: %2")
+                                      .arg(shown, engineText(probe.lastError()));
+                        break;
+                    }
+                    probe.next();
+                    if (probe.lastError().isValid()) {
+                        problem = QString("Το αρχείο δεδομένων «%1» είναι κατεστραμμένο: %2")
+                                      .arg(shown, engineText(probe.lastError()));
+                        break;
+                    }
+                }
+                if (problem.isEmpty() && !missing.isEmpty())
+                    problem = QString("Στο αρχείο δεδομένων «%1» λείπουν ή είναι ελλιπείς οι πίνακες: %2.")
+                                  .arg(shown, missing.join(", "));
+                if (problem.isEmpty() && deep) {
+                    QSqlQuery ic(d);
+                    if (!ic.exec("PRAGMA integrity_check") || !ic.next()) {
+                        problem = QString("Το αρχείο δεδομένων «%1» είναι κατεστραμμένο: %2")
+                                      .arg(shown, engineText(ic.lastError()));
+                    } else if (ic.value(0).toString() != "ok") {
+                        problem = QString("Το αρχείο δεδομένων «%1» είναι κατεστραμμένο: %2")
+                                      .arg(shown, ic.value(0).toString());
+                    }
+                }
+            }
+            d.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    return problem;
+}
+
+} // namespace dorvani

@@ -1,0 +1,107 @@
+#include "Application.h"
+
+#include "AppContext.h"
+#include "DataModule.h"
+#include "DbError.h"
+#include "Screens.h"
+#include "Store.h"
+#include "Ui.h"
+#include "UntMain.h"
+#include "UntSplash.h"
+#include "VerInfo.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QScreen>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace dorvani {
+
+Application::Application() = default;
+
+Application::~Application() { shutDown(); }
+
+bool Application::startUp(const Options &options)
+{
+    AppPaths::setHome(options.home);
+    if (!AppPaths::ensureFolders()) {
+        ui().message(QString("Δεν ήταν δυνατό να δημιουργηθούν οι φάκελοι του προγράμματος στο «%1».")
+                         .arg(QDir::toNativeSeparators(AppPaths::home())),
+                     QString(), Ui::Icon::Error);
+        return false;
+    }
+    m_store = std::make_unique<Store>();
+    try {
+        m_store->open(AppPaths::db());
+    } catch (const DbError &e) {
+        m_store.reset();
+        ui().message(e.message() + "\n\nΤο πρόγραμμα θα τερματιστεί.", "DORVANI", Ui::Icon::Error);
+        return false;
+    }
+
+    // The data module is created right after the main window; the window needs it, so
+    // both exist before either is used.
+    m_dm = std::make_unique<TDataMdl>();
+    m_main = std::make_unique<TMainFrm>(*m_dm);
+    if (options.splash) {
+        auto *splash = new TAboutBox();
+        ui().exec(splash);
+        delete splash;
+    }
+    Screens::clear();
+    registerScreens(*m_main, *m_dm);
+    m_main->updateCommands();
+    if (options.show) {
+        // Without a window manager "maximised" means nothing: take the screen ourselves.
+        if (QScreen *s = QGuiApplication::primaryScreen())
+            m_main->setGeometry(s->availableGeometry());
+        m_main->showMaximized();
+    }
+    return true;
+}
+
+void Application::shutDown()
+{
+    m_main.reset();
+    m_dm.reset();
+    Screens::clear();
+    if (m_store)
+        m_store->close();
+    m_store.reset();
+}
+
+int Application::main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("DORVANI");
+    QApplication::setOrganizationName("Dorvani");
+    QApplication::setApplicationVersion(TVerInfoRes::versionText());
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription("DORVANI");
+    QCommandLineOption homeOpt("home", "Ο φάκελος του προγράμματος (Db, Backup, Entypa, LabelTemplates, Tel_Docs).",
+                               "DIR");
+    QCommandLineOption versionOpt("version", "Η έκδοση του προγράμματος.");
+    parser.addOption(homeOpt);
+    parser.addOption(versionOpt);
+    parser.addHelpOption();
+    parser.process(app);
+
+    if (parser.isSet(versionOpt)) {
+        std::fputs((TVerInfoRes::versionText() + '\n').toUtf8().constData(), stdout);
+        return 0;
+    }
+
+    Application program;
+    Options o;
+    o.home = parser.value(homeOpt);
+    if (!program.startUp(o))
+        return 1;
+    QObject::connect(program.mainFrm(), &TMainFrm::programEnded, &app, &QApplication::quit, Qt::QueuedConnection);
+    return app.exec();
+}
+
+} // namespace dorvani

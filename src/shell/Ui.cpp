@@ -1,0 +1,162 @@
+#include "Ui.h"
+
+#include "DbError.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace dorvani {
+
+namespace {
+
+QtUi g_qtUi;
+Ui *g_ui = nullptr;
+
+QWidget *activeParent() { return QApplication::activeWindow(); }
+
+QString captionOr(const QString &caption) { return caption.isEmpty() ? QStringLiteral("DORVANI") : caption; }
+
+} // namespace
+
+Ui &ui() { return g_ui ? *g_ui : g_qtUi; }
+
+void setUi(Ui *replacement) { g_ui = replacement; }
+
+void QtUi::message(const QString &text, const QString &caption, Icon icon)
+{
+    QMessageBox box(activeParent());
+    box.setWindowTitle(captionOr(caption));
+    box.setText(text);
+    switch (icon) {
+    case Icon::Information: box.setIcon(QMessageBox::Information); break;
+    case Icon::Warning: box.setIcon(QMessageBox::Warning); break;
+    case Icon::Error: box.setIcon(QMessageBox::Critical); break;
+    case Icon::Question: box.setIcon(QMessageBox::Question); break;
+    case Icon::None: break;
+    }
+    box.addButton("OK", QMessageBox::AcceptRole);
+    box.exec();
+}
+
+bool QtUi::question(const QString &text, const QString &caption, bool defaultNo)
+{
+    QMessageBox box(activeParent());
+    box.setWindowTitle(captionOr(caption));
+    box.setText(text);
+    box.setIcon(QMessageBox::Question);
+    QPushButton *yes = box.addButton("&Ναι", QMessageBox::YesRole);
+    QPushButton *no = box.addButton("&Όχι", QMessageBox::NoRole);
+    box.setDefaultButton(defaultNo ? no : yes);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+std::optional<QString> QtUi::input(const QString &caption, const QString &prompt, const QString &initial,
+                                   bool password)
+{
+    QDialog dlg(activeParent());
+    dlg.setWindowTitle(captionOr(caption));
+    auto *label = new QLabel(prompt, &dlg);
+    auto *edit = new QLineEdit(initial, &dlg);
+    edit->setObjectName("InputEdit");
+    if (password)
+        edit->setEchoMode(QLineEdit::Password);
+    auto *buttons = new QDialogButtonBox(&dlg);
+    buttons->addButton("OK", QDialogButtonBox::AcceptRole);
+    buttons->addButton("Άκυρο", QDialogButtonBox::RejectRole);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dlg, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dlg, &QDialog::reject);
+    auto *layout = new QVBoxLayout(&dlg);
+    layout->addWidget(label);
+    layout->addWidget(edit);
+    layout->addWidget(buttons);
+    dlg.setMinimumWidth(360);
+    if (dlg.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return edit->text();
+}
+
+namespace {
+void greekFileDialog(QFileDialog &d)
+{
+    d.setOption(QFileDialog::DontUseNativeDialog);
+    d.setLabelText(QFileDialog::LookIn, "Φάκελος:");
+    d.setLabelText(QFileDialog::FileName, "Όνομα:");
+    d.setLabelText(QFileDialog::FileType, "Τύπος:");
+    d.setLabelText(QFileDialog::Reject, "Άκυρο");
+}
+} // namespace
+
+QString QtUi::openFile(const QString &caption, const QString &dir, const QString &filter)
+{
+    QFileDialog d(activeParent(), caption, dir, filter);
+    greekFileDialog(d);
+    d.setAcceptMode(QFileDialog::AcceptOpen);
+    d.setFileMode(QFileDialog::ExistingFile);
+    d.setLabelText(QFileDialog::Accept, "Άνοιγμα");
+    return d.exec() == QDialog::Accepted && !d.selectedFiles().isEmpty() ? d.selectedFiles().first() : QString();
+}
+
+QString QtUi::saveFile(const QString &caption, const QString &dir, const QString &filter)
+{
+    QFileDialog d(activeParent(), caption, dir, filter);
+    greekFileDialog(d);
+    d.setAcceptMode(QFileDialog::AcceptSave);
+    d.setLabelText(QFileDialog::Accept, "Αποθήκευση");
+    return d.exec() == QDialog::Accepted && !d.selectedFiles().isEmpty() ? d.selectedFiles().first() : QString();
+}
+
+QString QtUi::chooseFolder(const QString &caption, const QString &start)
+{
+    QFileDialog d(activeParent(), caption, start);
+    greekFileDialog(d);
+    d.setFileMode(QFileDialog::Directory);
+    d.setOption(QFileDialog::ShowDirsOnly);
+    d.setLabelText(QFileDialog::Accept, "Επιλογή");
+    return d.exec() == QDialog::Accepted && !d.selectedFiles().isEmpty() ? d.selectedFiles().first() : QString();
+}
+
+std::optional<QFont> QtUi::chooseFont(const QFont &initial)
+{
+    bool ok = false;
+    const QFont f = QFontDialog::getFont(&ok, initial, activeParent(), "Γραμματοσειρά");
+    if (!ok)
+        return std::nullopt;
+    return f;
+}
+
+bool QtUi::printDialog(QPrinter *printer, QWidget *parent)
+{
+    QPrintDialog d(printer, parent ? parent : activeParent());
+    d.setWindowTitle("Εκτύπωση");
+    return d.exec() == QDialog::Accepted;
+}
+
+int QtUi::exec(QDialog *dialog) { return dialog->exec(); }
+
+bool guarded(const std::function<void()> &action)
+{
+    try {
+        action();
+        return true;
+    } catch (const DbError &e) {
+        ui().message(e.message(), QString(), Ui::Icon::Error);
+    } catch (const std::exception &e) {
+        ui().message(QString::fromUtf8(e.what()), QString(), Ui::Icon::Error);
+    }
+    return false;
+}
+
+} // namespace dorvani
