@@ -202,6 +202,12 @@ TDataMdl::TDataMdl(QObject *parent) : QObject(parent)
         return allStr(r.text("NomosStr"), r.text("DhmosStr"), r.text("EKLOGIKOK"), r.text("ENORIA"));
     });
 
+    // The vote distribution by town, municipality and province shows the place names.
+    for (Query *q : {QryStatTotPSHFOI, QryTotPSHFOIP, QryTotPSHFOID})
+        q->addLookupField("EPARXIANAME", 100, "EPARXIA", "EPARXIES", "AUTONUM", "EPARXIA");
+    for (Query *q : {QryStatTotPSHFOI, QryTotPSHFOIP})
+        q->addLookupField("DHMOSNAME", 100, "DHMOS", "DHMOI", "AUTONUM", "DHMOS");
+
     TblKLHTIKH->addCalcField("FYLONAME", 15, [](const RowRef &r) { return codes::text(codes::fylo(), r.value("FYLO")); });
 
     for (Table *t : {TblNomarxies, TblDhmarxies, TblNomarxies_O, TblTopikes_O})
