@@ -10,12 +10,12 @@ namespace {
 
 // Field specifications are written "NAME:KIND[WIDTH][L]":
 // T text, M memo, I int, S short, F float, A autoinc, B bool, D date; L marks a number list.
-FieldDef parseField(const QString &spec)
+FieldDef parseField(const QString &text)
 {
-    const int colon = spec.indexOf(':');
+    const int colon = text.indexOf(':');
     FieldDef f;
-    f.name = spec.left(colon);
-    QString rest = spec.mid(colon + 1);
+    f.name = text.left(colon);
+    QString rest = text.mid(colon + 1);
     if (rest.endsWith('L')) {
         f.numberList = true;
         rest.chop(1);
@@ -53,7 +53,7 @@ QStringList split(const char *list) { return QString::fromLatin1(list).split(' '
 // The four registries of bodies share their fields; only the stored order differs.
 QStringList registryFields(const QStringList &order)
 {
-    static const QHash<QString, QString> spec = {
+    static const QHash<QString, QString> layout = {
         {"Nomos", "Nomos:I"},       {"Onomasia", "Onomasia:T50"}, {"Edra", "Edra:T70"},
         {"Polh", "Polh:T30"},       {"Tk", "Tk:T6"},              {"Thl", "Thl:T10"},
         {"Fax", "Fax:T10"},         {"Email", "Email:T20"},       {"Web", "Web:T20"},
@@ -63,14 +63,14 @@ QStringList registryFields(const QStringList &order)
     };
     QStringList out;
     for (const QString &f : order)
-        out << spec.value(f);
+        out << layout.value(f);
     return out;
 }
 
 // The four composition tables share one set of member fields.
 QStringList memberFields(const QString &parent, const QStringList &order)
 {
-    static const QHash<QString, QString> spec = {
+    static const QHash<QString, QString> layout = {
         {"AUTONUM", "AUTONUM:A"},
         {"EPITHETO", "EPITHETO:T15"},
         {"ONOMA", "ONOMA:T10"},
@@ -90,7 +90,7 @@ QStringList memberFields(const QString &parent, const QStringList &order)
     };
     QStringList out;
     for (const QString &f : order)
-        out << (f == parent ? parent + ":I" : spec.value(f));
+        out << (f == parent ? parent + ":I" : layout.value(f));
     return out;
 }
 
