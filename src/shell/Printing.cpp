@@ -13,6 +13,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <QTextTable>
 
 #include <algorithm>
 #include <vector>
@@ -181,7 +182,8 @@ double PainterSink::document(const QTextDocument &source, const QRectF &mm)
     std::unique_ptr<QTextDocument> doc(source.clone());
     QAbstractTextDocumentLayout *layout = doc->documentLayout();
     layout->setPaintDevice(d->device);
-    scaleHorizontalIndents(*doc, d->device->logicalDpiX() / screenDpi());
+    const double layoutScale = d->device->logicalDpiX() / screenDpi();
+    scaleHorizontalIndents(*doc, layoutScale);
     doc->setDocumentMargin(0);
     const double width = mm.width() > 0 ? mm.width() : pageSize().width() - mm.x();
     doc->setTextWidth(std::max(1.0, d->px(width)));
@@ -201,10 +203,24 @@ double PainterSink::document(const QTextDocument &source, const QRectF &mm)
         if (!tl || tl->lineCount() == 0)
             continue;
         const QRectF br = layout->blockBoundingRect(b);
-        boxes.push_back({b, br.top(), br.bottom(), doc->frameAt(b.position()) == doc->rootFrame()});
+        QTextFrame *frame = doc->frameAt(b.position());
+        boxes.push_back({b, br.top(), br.bottom(), frame == doc->rootFrame()});
+        // A page breaks above a table row's border and padding, not through them.
+        double rowInset = 0;
+        if (auto *table = qobject_cast<QTextTable *>(frame)) {
+            const QTextTableCell cell = table->cellAt(b.position());
+            if (cell.isValid() && cell.firstPosition() == b.position()) {
+                const QTextTableFormat tf = table->format();
+                const QTextTableCellFormat cf = cell.format().toTableCellFormat();
+                const double padding = cf.hasProperty(QTextFormat::TableCellTopPadding) ? cf.topPadding()
+                                                                                         : tf.cellPadding();
+                rowInset = (tf.border() + tf.cellSpacing() + padding) * layoutScale;
+            }
+        }
         for (int i = 0; i < tl->lineCount(); ++i) {
             const QTextLine l = tl->lineAt(i);
-            lines.emplace_back(br.top() + l.y(), br.top() + l.y() + l.height());
+            const double top = br.top() + l.y();
+            lines.emplace_back(i == 0 ? std::max(0.0, top - rowInset) : top, top + l.height());
         }
     }
     std::sort(lines.begin(), lines.end());
