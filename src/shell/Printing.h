@@ -61,6 +61,9 @@ public:
     double document(const QTextDocument &doc, const QRectF &mm) override;
     void newPage() override;
     int pageNumber() const override;
+    // False when the device could not be opened for painting (nothing is drawn then).
+    bool isActive() const;
+    // The painter, in the device's own pixels.
     QPainter *painter();
 
 private:

@@ -1,19 +1,30 @@
 #include "Ui.h"
 
 #include "DbError.h"
+#include "Printing.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
+#include <QHash>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QToolBar>
 #include <QVBoxLayout>
 
 namespace dorvani {
@@ -142,6 +153,85 @@ bool QtUi::printDialog(QPrinter *printer, QWidget *parent)
     QPrintDialog d(printer, parent ? parent : activeParent());
     d.setWindowTitle("Εκτύπωση");
     return d.exec() == QDialog::Accepted;
+}
+
+namespace {
+
+// Qt has no Greek texts of its own for the preview's toolbar.
+void greekPreviewActions(QPrintPreviewDialog &dlg)
+{
+    static const QHash<QString, QString> texts = {
+        {"Fit width", "Προσαρμογή στο πλάτος"},
+        {"Fit page", "Προσαρμογή στη σελίδα"},
+        {"Zoom in", "Μεγέθυνση"},
+        {"Zoom out", "Σμίκρυνση"},
+        {"Portrait", "Κατακόρυφος προσανατολισμός"},
+        {"Landscape", "Οριζόντιος προσανατολισμός"},
+        {"First page", "Πρώτη σελίδα"},
+        {"Previous page", "Προηγούμενη σελίδα"},
+        {"Next page", "Επόμενη σελίδα"},
+        {"Last page", "Τελευταία σελίδα"},
+        {"Show single page", "Μία σελίδα"},
+        {"Show facing pages", "Αντικριστές σελίδες"},
+        {"Show overview of all pages", "Όλες οι σελίδες"},
+        {"Print", "Εκτύπωση"},
+        {"Page setup", "Διαμόρφωση σελίδας"},
+    };
+    for (QAction *a : dlg.findChildren<QAction *>()) {
+        const QString greek = texts.value(a->text());
+        if (!greek.isEmpty()) {
+            a->setText(greek);
+            a->setToolTip(greek);
+        }
+    }
+}
+
+} // namespace
+
+void QtUi::printPreview(const QString &title, const std::function<void(PageSink &)> &draw)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    printer.setDocName(title);
+
+    QPrintPreviewDialog dlg(&printer, activeParent());
+    dlg.setObjectName("PrintPreviewDlg");
+    dlg.setWindowTitle("Προεπισκόπηση εκτύπωσης - " + title);
+    QObject::connect(&dlg, &QPrintPreviewDialog::paintRequested, &dlg, [&draw](QPrinter *p) {
+        guarded([&] {
+            PainterSink sink(p);
+            draw(sink);
+        });
+    });
+    greekPreviewActions(dlg);
+
+    auto *save = new QAction("Αποθήκευση ως PDF", &dlg);
+    save->setObjectName("SavePdfAction");
+    save->setToolTip("Αποθήκευση της εκτύπωσης σε αρχείο PDF");
+    QObject::connect(save, &QAction::triggered, &dlg, [&title, &draw] {
+        guarded([&] {
+            QString name = title;
+            name.replace(QRegularExpression(R"([\/:*?"<>|])"), "_");
+            const QString suggested = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                                    .filePath(name.isEmpty() ? QStringLiteral("printout.pdf") : name + ".pdf");
+            QString path = ui().saveFile("Αποθήκευση ως PDF", suggested, "Αρχεία PDF (*.pdf)");
+            if (path.isEmpty())
+                return;
+            if (QFileInfo(path).suffix().isEmpty())
+                path += ".pdf";
+            QString error;
+            if (!printToPdf(path, title, draw, &error))
+                ui().message(error, QString(), Ui::Icon::Error);
+        });
+    });
+    if (auto *bar = dlg.findChild<QToolBar *>()) {
+        bar->addSeparator();
+        bar->addAction(save);
+    } else {
+        dlg.addAction(save);
+    }
+    dlg.exec();
 }
 
 int QtUi::exec(QDialog *dialog) { return dialog->exec(); }

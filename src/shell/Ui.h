@@ -15,6 +15,8 @@ class QWidget;
 
 namespace dorvani {
 
+class PageSink;
+
 class Ui {
 public:
     enum class Icon { None, Information, Warning, Error, Question };
@@ -35,6 +37,8 @@ public:
     virtual std::optional<QFont> chooseFont(const QFont &initial) = 0;
     // The print dialog; true to print.
     virtual bool printDialog(QPrinter *printer, QWidget *parent = nullptr) = 0;
+    // A printout in a print preview, from which it is printed or saved as a PDF file.
+    virtual void printPreview(const QString &title, const std::function<void(PageSink &)> &draw) = 0;
     // Shows a dialog of the program modally and returns its result.
     virtual int exec(QDialog *dialog) = 0;
 };
@@ -55,6 +59,7 @@ public:
     QString chooseFolder(const QString &caption, const QString &start) override;
     std::optional<QFont> chooseFont(const QFont &initial) override;
     bool printDialog(QPrinter *printer, QWidget *parent) override;
+    void printPreview(const QString &title, const std::function<void(PageSink &)> &draw) override;
     int exec(QDialog *dialog) override;
 };
 

@@ -94,6 +94,25 @@ bool ScriptedUi::printDialog(QPrinter *, QWidget *)
     return false;
 }
 
+void ScriptedUi::printPreview(const QString &title, const std::function<void(PageSink &)> &draw)
+{
+    log << Shown{"printPreview", title, {}};
+    RecordingSink sink;
+    // As in the real preview, an error of the printout is shown and the program goes on.
+    const bool drawn = guarded([&] { draw(sink); });
+    printouts << sink;
+    printoutTitles << title;
+    if (drawn && !pdfFolder.isEmpty()) {
+        QDir().mkpath(pdfFolder);
+        const QString path = QDir(pdfFolder).filePath(QString::number(printouts.size()) + ".pdf");
+        QString error;
+        if (printToPdf(path, title, draw, &error))
+            pdfFiles << path;
+        else
+            unexpected << "pdf: " + error;
+    }
+}
+
 int ScriptedUi::exec(QDialog *dialog)
 {
     const QString name = dialog->objectName();

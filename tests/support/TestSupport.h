@@ -2,6 +2,7 @@
 // folder, and typing that works for Greek text.
 #pragma once
 
+#include "Printing.h"
 #include "Ui.h"
 
 #include <QDialog>
@@ -45,6 +46,14 @@ public:
 
     QStringList unexpected; // questions or inputs asked with no answer scripted
 
+    // Printouts sent to the print preview, recorded page by page, with their titles.
+    QList<RecordingSink> printouts;
+    QStringList printoutTitles;
+    // When set, every printout is also rendered as a real PDF file in this folder
+    // (1.pdf, 2.pdf, ... in order); the files written are listed in pdfFiles.
+    QString pdfFolder;
+    QStringList pdfFiles;
+
     void message(const QString &text, const QString &caption, Icon icon) override;
     bool question(const QString &text, const QString &caption, bool defaultNo) override;
     std::optional<QString> input(const QString &caption, const QString &prompt, const QString &initial,
@@ -54,6 +63,7 @@ public:
     QString chooseFolder(const QString &caption, const QString &start) override;
     std::optional<QFont> chooseFont(const QFont &initial) override;
     bool printDialog(QPrinter *printer, QWidget *parent) override;
+    void printPreview(const QString &title, const std::function<void(PageSink &)> &draw) override;
     int exec(QDialog *dialog) override;
 };
 
