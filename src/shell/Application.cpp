@@ -4,6 +4,7 @@
 #include "Backup.h"
 #include "DataModule.h"
 #include "DbError.h"
+#include "QtGreek.h"
 #include "Screens.h"
 #include "Store.h"
 #include "Ui.h"
@@ -102,6 +103,7 @@ QCommandLineOption backupOption()
 int backupMain(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    installQtGreek(app);
     QCoreApplication::setApplicationName("DORVANI");
     QCoreApplication::setOrganizationName("Dorvani");
     QCommandLineParser parser;
@@ -121,6 +123,7 @@ int Application::main(int argc, char **argv)
     if (wantsBackup(argc, argv))
         return backupMain(argc, argv);
     QApplication app(argc, argv);
+    installQtGreek(app);
     QApplication::setApplicationName("DORVANI");
     QApplication::setOrganizationName("Dorvani");
     QApplication::setApplicationVersion(TVerInfoRes::versionText());
