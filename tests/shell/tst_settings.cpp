@@ -7,6 +7,7 @@
 #include "Store.h"
 #include "UntKatoxos.h"
 #include "UntRythmiseis.h"
+#include "VerInfo.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -330,6 +331,9 @@ private slots:
         QCOMPARE(okText, QString("&OK"));
         QVERIFY2(QRegularExpression("^Έκδοση : \\d+\\.\\d+\\.\\d+\\.\\d+$").match(version).hasMatch(),
                  qPrintable(version));
+        QCOMPARE(version, "Έκδοση : " + TVerInfoRes::versionText());
+        for (const QString &flag : TVerInfoRes().flags())
+            QVERIFY(QStringList({"Pre-release", "Private build", "Special build", "Debug"}).contains(flag));
     }
 };
 
