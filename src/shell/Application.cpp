@@ -1,8 +1,10 @@
 #include "Application.h"
 
 #include "AppContext.h"
+#include "Backup.h"
 #include "DataModule.h"
 #include "DbError.h"
+#include "QtGreek.h"
 #include "Screens.h"
 #include "Store.h"
 #include "Ui.h"
@@ -73,19 +75,65 @@ void Application::shutDown()
     m_store.reset();
 }
 
+namespace {
+// Whether the command line asks for the copy without a window.
+bool wantsBackup(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i)
+        if (qstrcmp(argv[i], "--backup") == 0 || qstrncmp(argv[i], "--backup=", 9) == 0)
+            return true;
+    return false;
+}
+
+QCommandLineOption homeOption()
+{
+    return QCommandLineOption("home", "Ο φάκελος του προγράμματος (Db, Backup, Entypa, LabelTemplates, Tel_Docs).",
+                              "DIR");
+}
+
+QCommandLineOption backupOption()
+{
+    return QCommandLineOption("backup",
+                              "Αντιγραφή των αρχείων της βάσης στο φάκελο, χωρίς παράθυρο (τα υπάρχοντα αρχεία "
+                              "αντικαθίστανται).",
+                              "TARGET_FOLDER");
+}
+
+// dorvani --home DIR --backup TARGET: the consistent copy of the data files, no window.
+int backupMain(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    installQtGreek(app);
+    QCoreApplication::setApplicationName("DORVANI");
+    QCoreApplication::setOrganizationName("Dorvani");
+    QCommandLineParser parser;
+    const QCommandLineOption homeOpt = homeOption(), backupOpt = backupOption();
+    parser.addOption(homeOpt);
+    parser.addOption(backupOpt);
+    if (!parser.parse(QCoreApplication::arguments())) {
+        std::fputs((parser.errorText() + '\n').toUtf8().constData(), stderr);
+        return 2;
+    }
+    return backupFromCommandLine(parser.value(homeOpt), parser.value(backupOpt));
+}
+} // namespace
+
 int Application::main(int argc, char **argv)
 {
+    if (wantsBackup(argc, argv))
+        return backupMain(argc, argv);
     QApplication app(argc, argv);
+    installQtGreek(app);
     QApplication::setApplicationName("DORVANI");
     QApplication::setOrganizationName("Dorvani");
     QApplication::setApplicationVersion(TVerInfoRes::versionText());
 
     QCommandLineParser parser;
     parser.setApplicationDescription("DORVANI");
-    QCommandLineOption homeOpt("home", "Ο φάκελος του προγράμματος (Db, Backup, Entypa, LabelTemplates, Tel_Docs).",
-                               "DIR");
+    const QCommandLineOption homeOpt = homeOption();
     QCommandLineOption versionOpt("version", "Η έκδοση του προγράμματος.");
     parser.addOption(homeOpt);
+    parser.addOption(backupOption());
     parser.addOption(versionOpt);
     parser.addHelpOption();
     parser.process(app);

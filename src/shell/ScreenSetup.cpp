@@ -1,4 +1,5 @@
 #include "Application.h"
+#include "Housekeeping.h"
 
 namespace dorvani {
 
@@ -7,6 +8,7 @@ void registerScreens(TMainFrm &main, TDataMdl &dm)
 {
     Q_UNUSED(main);
     Q_UNUSED(dm);
+    registerHousekeepingScreens(main, dm);
 }
 
 } // namespace dorvani

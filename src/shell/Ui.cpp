@@ -129,13 +129,61 @@ QString QtUi::saveFile(const QString &caption, const QString &dir, const QString
     return d.exec() == QDialog::Accepted && !d.selectedFiles().isEmpty() ? d.selectedFiles().first() : QString();
 }
 
+namespace {
+// A folder typed that does not exist is created, after asking, instead of refused.
+class FolderDialog : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+    // The dialog greys its button while the name typed is not an existing folder; keep it
+    // usable, since such a name is created on acceptance.
+    void allowNewNames()
+    {
+        auto *edit = findChild<QLineEdit *>("fileNameEdit");
+        auto *box = findChild<QDialogButtonBox *>("buttonBox");
+        if (!edit || !box)
+            return;
+        connect(edit, &QLineEdit::textChanged, this, [edit, box] {
+            QMetaObject::invokeMethod(box, [edit, box] {
+                if (QPushButton *b = box->button(QDialogButtonBox::Open))
+                    if (!edit->text().trimmed().isEmpty())
+                        b->setEnabled(true);
+            }, Qt::QueuedConnection);
+        });
+    }
+
+protected:
+    void accept() override
+    {
+        const QStringList chosen = selectedFiles();
+        if (!chosen.isEmpty() && !chosen.first().isEmpty() && !QFileInfo::exists(chosen.first())) {
+            const QString folder = QDir::cleanPath(chosen.first());
+            if (!g_qtUi.question(QString("Ο φάκελος «%1» δεν υπάρχει.\nΝα δημιουργηθεί;")
+                                     .arg(QDir::toNativeSeparators(folder)),
+                                 "ΕΠΙΒΕΒΑΙΩΣΗ", false))
+                return;
+            if (!QDir().mkpath(folder)) {
+                g_qtUi.message(QString("Δεν ήταν δυνατό να δημιουργηθεί ο φάκελος «%1».")
+                                   .arg(QDir::toNativeSeparators(folder)),
+                               QString(), Ui::Icon::Error);
+                return;
+            }
+            setDirectory(folder);
+            selectFile(folder);
+        }
+        QFileDialog::accept();
+    }
+};
+} // namespace
+
 QString QtUi::chooseFolder(const QString &caption, const QString &start)
 {
-    QFileDialog d(activeParent(), caption, start);
+    FolderDialog d(activeParent(), caption, start);
     greekFileDialog(d);
     d.setFileMode(QFileDialog::Directory);
     d.setOption(QFileDialog::ShowDirsOnly);
     d.setLabelText(QFileDialog::Accept, "Επιλογή");
+    d.allowNewNames();
     return d.exec() == QDialog::Accepted && !d.selectedFiles().isEmpty() ? d.selectedFiles().first() : QString();
 }
 
