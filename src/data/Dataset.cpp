@@ -27,108 +27,6 @@ const QLocale &greekLocale()
 
 QString notEditing() { return "Το σύνολο δεδομένων δεν είναι σε κατάσταση εισαγωγής ή διόρθωσης."; }
 
-QVariant convertFor(const FieldDef &def, FieldKind kind, int width, const QVariant &v)
-{
-    switch (kind) {
-    case FieldKind::Text:
-    case FieldKind::Memo: {
-        const QString s = v.isNull() ? QString("") : v.toString();
-        if (kind == FieldKind::Text && width > 0) {
-            FieldDef f = def;
-            f.width = width;
-            return Schema::fitText(f, s);
-        }
-        return s;
-    }
-    case FieldKind::Int:
-    case FieldKind::Short:
-    case FieldKind::AutoInc: {
-        if (v.isNull())
-            return {};
-        qlonglong n = 0;
-        bool ok = false;
-        if (v.typeId() == QMetaType::QString) {
-            const QString s = v.toString().trimmed();
-            if (s.isEmpty())
-                return {};
-            n = s.toLongLong(&ok);
-            if (!ok)
-                throw DbError(QString("«%1» δεν είναι έγκυρος ακέραιος αριθμός.").arg(s));
-        } else if (v.typeId() == QMetaType::Bool) {
-            n = v.toBool() ? 1 : 0;
-        } else {
-            n = v.toLongLong(&ok);
-            if (!ok)
-                throw DbError(QString("«%1» δεν είναι έγκυρος ακέραιος αριθμός.").arg(v.toString()));
-        }
-        const qlonglong lo = kind == FieldKind::Short ? -32768 : -2147483648LL;
-        const qlonglong hi = kind == FieldKind::Short ? 32767 : 2147483647LL;
-        if (n < lo || n > hi)
-            throw DbError(QString("Ο αριθμός %1 είναι εκτός των ορίων του πεδίου.").arg(n));
-        return n;
-    }
-    case FieldKind::Bool: {
-        if (v.isNull())
-            return {};
-        if (v.typeId() == QMetaType::QString) {
-            const QString s = v.toString().trimmed().toUpper();
-            if (s.isEmpty())
-                return {};
-            if (s == "TRUE" || s == "ΝΑΙ" || s == "1")
-                return 1;
-            if (s == "FALSE" || s == "ΟΧΙ" || s == "0")
-                return 0;
-            throw DbError(QString("«%1» δεν είναι έγκυρη τιμή ΝΑΙ/ΟΧΙ.").arg(v.toString()));
-        }
-        return v.toBool() ? 1 : 0;
-    }
-    case FieldKind::Float: {
-        if (v.isNull())
-            return {};
-        bool ok = false;
-        double d = 0;
-        if (v.typeId() == QMetaType::QString) {
-            const QString s = v.toString().trimmed();
-            if (s.isEmpty())
-                return {};
-            d = greekLocale().toDouble(s, &ok);
-            if (!ok)
-                d = QLocale::c().toDouble(s, &ok);
-            if (!ok)
-                throw DbError(QString("«%1» δεν είναι έγκυρος αριθμός.").arg(s));
-        } else {
-            d = v.toDouble(&ok);
-            if (!ok)
-                throw DbError(QString("«%1» δεν είναι έγκυρος αριθμός.").arg(v.toString()));
-        }
-        return d;
-    }
-    case FieldKind::Date: {
-        if (v.isNull())
-            return {};
-        QDate d;
-        if (v.typeId() == QMetaType::QDate || v.typeId() == QMetaType::QDateTime) {
-            d = v.toDate();
-        } else {
-            const QString s = v.toString().trimmed();
-            if (s.isEmpty())
-                return {};
-            d = QDate::fromString(s, Qt::ISODate);
-            if (!d.isValid())
-                d = QDate::fromString(s, "dd/MM/yyyy");
-            if (!d.isValid())
-                d = QDate::fromString(s, "d/M/yyyy");
-            if (!d.isValid())
-                throw DbError(QString("«%1» δεν είναι έγκυρη ημερομηνία.").arg(s));
-        }
-        if (!d.isValid())
-            throw DbError("Μη έγκυρη ημερομηνία.");
-        return d.toString(Qt::ISODate);
-    }
-    }
-    return v;
-}
-
 bool sameValue(const QVariant &a, const QVariant &b)
 {
     if (a.isNull() || b.isNull())
@@ -970,7 +868,7 @@ void Table::writeField(int index, const QVariant &v)
     const FieldDef &f = m_def->fields[index];
     if (f.kind == FieldKind::AutoInc && m_state != Insert)
         throw DbError(QString("Το πεδίο «%1» δεν μπορεί να αλλάξει.").arg(f.name));
-    m_buffer[index] = convertFor(f, f.kind, f.width, v);
+    m_buffer[index] = Schema::toStored(f, v);
     m_modified = true;
     computeCalc(m_buffer);
     emit valueChanged(index);
@@ -1008,8 +906,10 @@ const QVector<QVariant> *Table::anchorRow()
 
 int Table::resolveAnchor()
 {
-    const int pos = positionOf(m_anchorId);
+    int pos = positionOf(m_anchorId);
     m_anchorLoaded = false;
+    if (pos == -3) // the row was deleted: its neighbour takes its place
+        pos = qMax(0, m_fallbackRec);
     if (pos < 0)
         return -1;
     if (rowValues(pos))
@@ -1031,8 +931,8 @@ int Table::positionOf(qint64 rowid)
     if (kq.next())
         for (int i = 0; i < m_order.size(); ++i)
             keyVals << kq.value(i);
-    else if (!m_order.isEmpty())
-        return recordCount() > 0 ? 0 : -1;
+    else
+        return -3; // the row is gone
     kq.finish();
 
     QVariantList binds;
@@ -1112,7 +1012,7 @@ int Table::locateSql(const QStringList &fields, const QVariantList &values)
             return -2; // a derived field: search the rows
         QVariant v = values[i];
         try {
-            v = convertFor(*fd, fd->kind, 0, v);
+            v = Schema::toStored(*fd, v, false);
         } catch (const DbError &) {
             return -1; // a value the field cannot hold matches no row
         }
@@ -1145,6 +1045,8 @@ qint64 Table::currentRowId()
 
 void Table::followChange()
 {
+    if (!m_anchored)
+        m_fallbackRec = m_rec;
     const qint64 rowid = (m_rec >= 0 || m_anchored) ? currentRowId() : -1;
     invalidate();
     m_anchorLoaded = false;

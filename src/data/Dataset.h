@@ -306,6 +306,7 @@ private:
     int m_insertAt = -1;
     QVector<QVariant> m_anchorValues;
     bool m_anchorLoaded = false;
+    int m_fallbackRec = 0; // where the current row was, for when it is deleted elsewhere
 };
 
 // SQL text of the screens, run as a query. Lines are joined by line breaks; names

@@ -2,7 +2,9 @@
 
 #include "DbError.h"
 
+#include <QDate>
 #include <QHash>
+#include <QLocale>
 
 namespace dorvani {
 
@@ -317,6 +319,118 @@ const TableDef &Schema::table(const QString &nameOrFile)
         throw DbError(QString("Ο πίνακας «%1» δεν υπάρχει.").arg(nameOrFile));
     return *t;
 }
+
+namespace {
+const QLocale &greekNumbers()
+{
+    static const QLocale l = [] {
+        QLocale g(QLocale::Greek, QLocale::Greece);
+        g.setNumberOptions(QLocale::OmitGroupSeparator);
+        return g;
+    }();
+    return l;
+}
+} // namespace
+
+QVariant Schema::toStored(const FieldDef &def, const QVariant &v, bool fit)
+{
+    const FieldKind kind = def.kind;
+    switch (kind) {
+    case FieldKind::Text:
+    case FieldKind::Memo: {
+        const QString s = v.isNull() ? QString("") : v.toString();
+        const QString out = fit && kind == FieldKind::Text ? fitText(def, s) : s;
+        return out.isNull() ? QString("") : out; // a text field is never null
+    }
+    case FieldKind::Int:
+    case FieldKind::Short:
+    case FieldKind::AutoInc: {
+        if (v.isNull())
+            return {};
+        qlonglong n = 0;
+        bool ok = false;
+        if (v.typeId() == QMetaType::QString) {
+            const QString s = v.toString().trimmed();
+            if (s.isEmpty())
+                return {};
+            n = s.toLongLong(&ok);
+            if (!ok)
+                throw DbError(QString("«%1» δεν είναι έγκυρος ακέραιος αριθμός.").arg(s));
+        } else if (v.typeId() == QMetaType::Bool) {
+            n = v.toBool() ? 1 : 0;
+        } else {
+            n = v.toLongLong(&ok);
+            if (!ok)
+                throw DbError(QString("«%1» δεν είναι έγκυρος ακέραιος αριθμός.").arg(v.toString()));
+        }
+        const qlonglong lo = kind == FieldKind::Short ? -32768 : -2147483648LL;
+        const qlonglong hi = kind == FieldKind::Short ? 32767 : 2147483647LL;
+        if (n < lo || n > hi)
+            throw DbError(QString("Ο αριθμός %1 είναι εκτός των ορίων του πεδίου.").arg(n));
+        return n;
+    }
+    case FieldKind::Bool: {
+        if (v.isNull())
+            return {};
+        if (v.typeId() == QMetaType::QString) {
+            const QString s = v.toString().trimmed().toUpper();
+            if (s.isEmpty())
+                return {};
+            if (s == "TRUE" || s == "ΝΑΙ" || s == "1")
+                return 1;
+            if (s == "FALSE" || s == "ΟΧΙ" || s == "0")
+                return 0;
+            throw DbError(QString("«%1» δεν είναι έγκυρη τιμή ΝΑΙ/ΟΧΙ.").arg(v.toString()));
+        }
+        return v.toBool() ? 1 : 0;
+    }
+    case FieldKind::Float: {
+        if (v.isNull())
+            return {};
+        bool ok = false;
+        double d = 0;
+        if (v.typeId() == QMetaType::QString) {
+            const QString s = v.toString().trimmed();
+            if (s.isEmpty())
+                return {};
+            d = greekNumbers().toDouble(s, &ok);
+            if (!ok)
+                d = QLocale::c().toDouble(s, &ok);
+            if (!ok)
+                throw DbError(QString("«%1» δεν είναι έγκυρος αριθμός.").arg(s));
+        } else {
+            d = v.toDouble(&ok);
+            if (!ok)
+                throw DbError(QString("«%1» δεν είναι έγκυρος αριθμός.").arg(v.toString()));
+        }
+        return d;
+    }
+    case FieldKind::Date: {
+        if (v.isNull())
+            return {};
+        QDate d;
+        if (v.typeId() == QMetaType::QDate || v.typeId() == QMetaType::QDateTime) {
+            d = v.toDate();
+        } else {
+            const QString s = v.toString().trimmed();
+            if (s.isEmpty())
+                return {};
+            d = QDate::fromString(s, Qt::ISODate);
+            if (!d.isValid())
+                d = QDate::fromString(s, "dd/MM/yyyy");
+            if (!d.isValid())
+                d = QDate::fromString(s, "d/M/yyyy");
+            if (!d.isValid())
+                throw DbError(QString("«%1» δεν είναι έγκυρη ημερομηνία.").arg(s));
+        }
+        if (!d.isValid())
+            throw DbError("Μη έγκυρη ημερομηνία.");
+        return d.toString(Qt::ISODate);
+    }
+    }
+    return v;
+}
+
 
 QString Schema::fitText(const FieldDef &f, const QString &value)
 {

@@ -65,6 +65,10 @@ public:
     static const TableDef *find(const QString &nameOrFile);
     static const TableDef &table(const QString &nameOrFile); // throws DbError when unknown
 
+    // A value as the field stores it: texts never null (and cut to the width when fit),
+    // numbers as integers or null ("" is null), dates as ISO text. Throws DbError with a
+    // Greek message for a value the field cannot hold.
+    static QVariant toStored(const FieldDef &f, const QVariant &v, bool fit = true);
     // Cut a value to the field's width; a list of numbers is cut only at a comma.
     static QString fitText(const FieldDef &f, const QString &value);
 

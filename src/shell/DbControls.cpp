@@ -181,20 +181,31 @@ void DBLookupComboBox::setKeyValue(const QVariant &key)
     refreshText();
 }
 
+int DBLookupComboBox::rowOfKey(const QVariant &key) const
+{
+    if (!m_model || key.isNull())
+        return -1;
+    const QString k = key.toString();
+    for (int r = 0; r < m_model->rowCount(); ++r)
+        if (m_model->index(r, 1).data(Qt::EditRole).toString() == k)
+            return r;
+    return -1;
+}
+
 void DBLookupComboBox::refreshText()
 {
     const bool was = m_syncing;
     m_syncing = true;
-    int found = -1;
-    if (m_model && !m_key.isNull()) {
-        for (int r = 0; r < m_model->rowCount(); ++r)
-            if (m_model->index(r, 1).data(Qt::EditRole).toString() == m_key.toString()) {
-                found = r;
-                break;
-            }
-    }
-    setCurrentIndex(found);
+    setCurrentIndex(rowOfKey(m_key));
     m_syncing = was;
+}
+
+bool DBLookupComboBox::showKey(const QVariant &key)
+{
+    if (rowOfKey(key) < 0)
+        return false;
+    setKeyValue(key);
+    return true;
 }
 
 bool DBLookupComboBox::selectText(const QString &t)

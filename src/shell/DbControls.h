@@ -62,6 +62,8 @@ public:
 
     QVariant keyValue() const { return m_key; }
     void setKeyValue(const QVariant &key); // a key that is not in the list shows blank
+    // Shows the key's row when the list holds it; otherwise leaves the choice as it is.
+    bool showKey(const QVariant &key);
     QString text() const;
     // Chooses the row whose list field shows the text; false when none does.
     bool selectText(const QString &text);
@@ -73,6 +75,7 @@ signals:
 private:
     void chosen(int row);
     void refreshText();
+    int rowOfKey(const QVariant &key) const;
     DatasetModel *m_model = nullptr;
     QString m_listField, m_keyField;
     QPointer<Dataset> m_data;

@@ -1,4 +1,5 @@
 #include "Application.h"
+#include "CitizenScreens.h"
 #include "Housekeeping.h"
 
 namespace dorvani {
@@ -6,8 +7,7 @@ namespace dorvani {
 // Each subsystem adds its screens here as it comes; their commands are disabled until then.
 void registerScreens(TMainFrm &main, TDataMdl &dm)
 {
-    Q_UNUSED(main);
-    Q_UNUSED(dm);
+    CitizenScreens::registerScreens(main, dm);
     registerHousekeepingScreens(main, dm);
 }
 

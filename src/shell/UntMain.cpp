@@ -103,6 +103,7 @@ TMainFrm::TMainFrm(TDataMdl &dm, QWidget *parent) : QMainWindow(parent), m_dm(dm
 
 TMainFrm::~TMainFrm()
 {
+    m_shuttingDown = true;
     if (g_main == this)
         g_main = nullptr;
 }
@@ -342,9 +343,21 @@ void TMainFrm::setCelebrants(const QString &names, const QString &day, const QSt
     m_celebMonth = month;
 }
 
+QList<QWidget *> TMainFrm::openChildren() const
+{
+    QList<QWidget *> out;
+    for (QMdiSubWindow *w : m_mdi->subWindowList())
+        if (!w->isHidden() && w->widget())
+            out << w->widget();
+    return out;
+}
+
 QMdiSubWindow *TMainFrm::openChild(const QString &name, const std::function<QWidget *()> &create)
 {
     for (QMdiSubWindow *w : m_mdi->subWindowList()) {
+        // A window that was closed waits for its deletion: it is not reused.
+        if (w->isHidden())
+            continue;
         if (w->widget() && w->widget()->objectName() == name) {
             w->showNormal();
             m_mdi->setActiveSubWindow(w);
@@ -491,6 +504,7 @@ void TMainFrm::closeEvent(QCloseEvent *e)
     }
     // The run is over, also when it ends at a cancelled login.
     Registry(Registry::General).writeBool("Tips", "EndFlag", false);
+    m_shuttingDown = true;
     m_mdi->closeAllSubWindows();
     e->accept();
     emit programEnded();

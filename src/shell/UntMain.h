@@ -42,10 +42,14 @@ public:
 
     bool loggedIn() const { return m_loggedIn; }
     bool closing() const { return m_closing; }
+    // The window is closing for good: child windows close without going anywhere.
+    bool shuttingDown() const { return m_shuttingDown; }
 
     // The command of the menu or toolbar with the given caption (first match).
     QAction *action(const QString &caption) const;
     QAction *tipsAction() const { return m_tipsAction; }
+    // The screen a command opens, empty for commands of the window itself.
+    QString screenOf(QAction *command) const { return m_screenOf.value(command); }
     // Enables the commands whose screens are registered (after start-up registration).
     void updateCommands();
 
@@ -55,6 +59,8 @@ public:
     QString celebrantDay() const { return m_celebDay; }
     QString celebrantMonth() const { return m_celebMonth; }
 
+    // The working windows open now (closed ones waiting for deletion are not counted).
+    QList<QWidget *> openChildren() const;
     // Opens a child window, or brings the open one of that name to the front.
     QMdiSubWindow *openChild(const QString &name, const std::function<QWidget *()> &create);
 
@@ -100,6 +106,7 @@ private:
     bool m_loggedIn = false;
     bool m_closing = false;
     bool m_terminating = false;
+    bool m_shuttingDown = false;
     bool m_inActivate = false;
     bool m_activationQueued = false;
     bool m_tipsShownThisRun = false;

@@ -1,0 +1,260 @@
+#include "UntEditPers.h"
+
+#include "CitizenScreens.h"
+#include "Codes.h"
+#include "DataModule.h"
+#include "DbControls.h"
+#include "Desktop.h"
+#include "EntryKeys.h"
+#include "InputHelpers.h"
+#include "Ui.h"
+#include "UntMain.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QSqlQuery>
+#include <QTimer>
+#include <QToolButton>
+
+namespace dorvani {
+
+TEditPersFrm::TEditPersFrm(TDataMdl &dm, QWidget *parent) : TCitizenPage(true, dm, parent)
+{
+    setObjectName("EditPersFrm");
+    setWindowTitle("ΔΙΟΡΘΩΣΗ ΠΟΛΙΤΗ");
+    m_capacities.clear();
+    Keyboard::switchToGreek();
+    Keyboard::setCapsLock(true);
+
+    connect(BtnSave, &QPushButton::clicked, this, [this] { save(); });
+    connect(CancelBtn, &QPushButton::clicked, this, &TEditPersFrm::returnClicked);
+    connect(BtnDel, &QPushButton::clicked, this, [this] { guarded([this] { clearPage(); }); });
+    connect(SpeedButton16, &QToolButton::clicked, this, [this] { guarded([this] { step(false); }); });
+    connect(SpeedButton17, &QToolButton::clicked, this, [this] { guarded([this] { step(true); }); });
+    connect(BitBtn3, &QPushButton::clicked, this, [this] { guarded([this] { deleteCitizen(); }); });
+    connect(BBtnPrint, &QPushButton::clicked, this, [this] { guarded([this] { print(); }); });
+    connect(SpeedButton14, &QToolButton::clicked, this, [this] { writeMail(); });
+    connect(SpeedButton15, &QToolButton::clicked, this, [this] { openWeb(); });
+    // Dialling and the distribution of votes over the towns come with their own screens.
+    for (QToolButton *b : DialButtons)
+        b->setEnabled(false);
+    SpeedButton18->setEnabled(false);
+}
+
+TEditPersFrm::~TEditPersFrm() = default;
+
+void TEditPersFrm::closeEvent(QCloseEvent *e)
+{
+    TCitizenPage::closeEvent(e);
+    // Closing, by any way, shows again the list that opened the screen (not when the
+    // program itself is ending).
+    TMainFrm *main = TMainFrm::instance();
+    if (!main || main->shuttingDown())
+        return;
+    const int origin = m_origin, autonum = m_citizen;
+    QTimer::singleShot(0, main, [origin, autonum] { CitizenScreens::returnTo(origin, autonum); });
+}
+
+void TEditPersFrm::openCitizen(int autonum, int origin)
+{
+    m_origin = origin;
+    prepareLists(false);
+    clearPage();
+    load(autonum);
+    raise();
+}
+
+bool TEditPersFrm::load(int autonum)
+{
+    const QVariantMap c = CitizenStore::load(autonum);
+    if (c.isEmpty())
+        return false;
+    TDataMdl &dm = m_dm;
+    auto v = [&](const char *f) { return c.value(QString::fromLatin1(f)); };
+    auto s = [&](const char *f) { return c.value(QString::fromLatin1(f)).toString(); };
+    m_citizen = autonum;
+    m_loaded = c;
+
+    Edit4->setText(s("DATA1"));
+    EdtEpitheto->setText(s("EPITHETO"));
+    EdtOnoma->setText(s("ONOMA")); // refills the vocatives
+    EdtPatr->setText(s("PATR"));
+    EdtMhtr->setText(s("MHTR"));
+    Edit1->setText(s("ADDRESS"));
+    Edit2->setText(s("TK"));
+    DBLookupComboBox1->setKeyValue(s("ETHNIKOTHTA"));
+    DBLookupComboBox2->setKeyValue(s("EPAGELMA"));
+    if (!v("MORFOSH").isNull())
+        DBLookupComboBox13->setKeyValue(v("MORFOSH"));
+    DBLookupComboBox14->setKeyValue(v("AKSIOLOGHSH"));
+
+    // Geography from the town.
+    if (!v("POLH").isNull() && dm.Query1->locate("AUTONUM", v("POLH"))) {
+        const QVariant nomos = dm.Query1->value("NOMOS"), eparxia = dm.Query1->value("EPARXIA"),
+                       dhmos = dm.Query1->value("DHMOS");
+        if (dm.TblNomoi->locate("AUTONUM", nomos))
+            DBLookupComboBox6->setKeyValue(nomos);
+        if (dm.TblEPARXIES->locate("AUTONUM", eparxia))
+            DBLookupComboBox5->setKeyValue(eparxia);
+        if (dm.TblDHMOI->locate("AUTONUM", dhmos))
+            DBLookupComboBox4->setKeyValue(dhmos);
+        DBLookupComboBox3->setKeyValue(v("POLH"));
+    }
+    // Party organisation from the cell.
+    QSqlQuery cell = Store::instance().exec("Select * from PYRHNAS Where AUTONUM=?", {v("PYRHNASID").toInt()});
+    if (cell.next()) {
+        const QVariant no = cell.value("N_O"), ne = cell.value("N_E"), to = cell.value("T_O");
+        if (dm.TblNO->locate("AUTONUM", no))
+            DBLookupComboBox12->setKeyValue(no);
+        if (dm.TblNE->locate("AUTONUM", ne))
+            DBLookupComboBox11->setKeyValue(ne);
+        if (dm.TblTO->locate("AUTONUM", to))
+            DBLookupComboBox10->setKeyValue(to);
+    }
+    cell.finish();
+    QStringList cells = {"Select * From PYRHNAS "};
+    if (!DBLookupComboBox12->text().isEmpty())
+        cells[0] += "Where N_O=" + QString::number(dm.TblNO->integer("AUTONUM"));
+    cellQuery()->setSql(cells);
+    cellQuery()->open();
+    DBLookupComboBox8->setKeyValue(v("PYRHNASID"));
+    DBLookupComboBox9->setKeyValue(v("MelosID"));
+    // The place names again, each among the rows its list holds now.
+    DBLookupComboBox4->showKey(v("DHMOS"));
+    DBLookupComboBox5->showKey(v("EPARXIA"));
+    DBLookupComboBox6->showKey(v("NOMOS"));
+
+    EdtBirthDay->setText(dates::shownDate(s("BIRTHDAY")));
+    MskCelebr->setText(dates::shownDate(s("CELEBRDAY")));
+    auto option = [&](RadioGroup *g, const char *f) {
+        if (!v(f).isNull())
+            g->setItemIndex(v(f).toInt());
+    };
+    option(RadioGroup4, "ETERODHMOTHS");
+    option(RadioGroup2, "SYMAXIA");
+    option(RadioGroup1, "FYLO");
+    option(RadioGroup3, "OIKOGKAT");
+    auto item = [&](QComboBox *cb, const char *f) {
+        if (!v(f).isNull())
+            cb->setCurrentIndex(v(f).toInt() < cb->count() ? v(f).toInt() : -1);
+    };
+    item(ComboBox1, "SXESH");
+    item(ComboBox3, "KOMA");
+    DBLookupComboBox7->setKeyValue(v("ASKHSH"));
+
+    Edit5->clear();
+    setCapacityCodes(s("IDIOTHTA"));
+    Edit3->edit()->setText(s("MELHOIKOG"));
+    for (int i = 0; i < 5; ++i) {
+        EdtTELO[i]->setText(s(QString("TELO_%1").arg(i + 1).toLatin1().constData()));
+        EdtTELE[i]->setText(s(QString("TELE_%1").arg(i + 1).toLatin1().constData()));
+    }
+    Edit10->setText(s("MOBILE1"));
+    Edit11->setText(s("MOBILE2"));
+    EdtFAX->setText(s("FAX"));
+    EdtEMAIL->setText(s("EMAIL"));
+    EdtWEB->setText(s("WEB"));
+    setVocative(s("KLHTIKH"));
+
+    for (int i = 0; i < ChkLstEpafes->count(); ++i)
+        ChkLstEpafes->item(i)->setCheckState(Qt::Unchecked);
+    for (int code : codes::listItems(s("EPAFES")))
+        if (code >= 0 && code < ChkLstEpafes->count())
+            ChkLstEpafes->item(code)->setCheckState(Qt::Checked);
+    const QList<int> influence = codes::listItems(s("EPIROH"));
+    for (int i = 0; i < ChkBox2->count(); ++i)
+        ChkBox2->item(i)->setCheckState(influence.contains(ChkBox2->item(i)->data(Qt::UserRole).toInt()) ? Qt::Checked
+                                                                                                         : Qt::Unchecked);
+    Edit17->setText(s("AVOTE"));
+    Edit18->setText(s("PVOTE"));
+    votesChanged();
+    Edit12->setText(s("P_PSHFOI"));
+    Edit13->setText(s("PSHFOI_P"));
+    m_remarks = s("NOTES");
+
+    votes->setRows(CitizenStore::loadVotes(autonum));
+    if (const auto notes = CitizenStore::loadNotes(autonum))
+        m_notes = *notes;
+    m_changed.clear();
+
+    // The citizen table follows the citizen on screen, so that the list does too.
+    if (dm.TblPOLITES->active() && (dm.TblPOLITES->state() == Dataset::Browse))
+        dm.TblPOLITES->locate("AUTONUM", autonum);
+    return true;
+}
+
+bool TEditPersFrm::save()
+{
+    if (!validate())
+        return false;
+    try {
+        CitizenStore::update(record(), homeNomos());
+    } catch (const DbError &) {
+        ui().message("Παρουσιάστηκε σφάλμα στην αποθήκευση.");
+        return false;
+    }
+    m_loaded = CitizenStore::load(m_citizen);
+    m_changed.clear();
+    ui().message("Η αποθήκευση ολοκληρώθηκε");
+    emit saved(m_citizen);
+    return true;
+}
+
+void TEditPersFrm::step(bool forward)
+{
+    if (ui().question("Θέλετε να αποθηκεύσετε τις αλλαγές;", "ΕΠΙΒΕΒΑΙΩΣΗ") && !save())
+        return;
+    const int next = CitizenStore::neighbour(m_citizen, forward);
+    prepareLists(false);
+    clearPage();
+    if (next > 0)
+        load(next);
+}
+
+void TEditPersFrm::deleteCitizen()
+{
+    if (!Access::require())
+        return;
+    if (!ui().question("Παρακαλώ επιβεβαιώστε τη διαγραφή του πολίτη", "ΕΠΙΒΕΒΑΙΩΣΗ", true))
+        return;
+    CitizenStore::remove(m_citizen);
+    closeScreen();
+}
+
+void TEditPersFrm::returnClicked()
+{
+    if (ui().question("Θέλετε να αποθηκεύσετε τις αλλαγές;", "ΕΠΙΒΕΒΑΙΩΣΗ") && !save())
+        return; // a refused save keeps what was typed
+    closeScreen();
+}
+
+void TEditPersFrm::print() {}
+
+void TEditPersFrm::writeMail()
+{
+    const QUrl u = mailAddress(EdtEMAIL->text());
+    if (u.isValid())
+        Desktop::instance().openUrl(u);
+}
+
+void TEditPersFrm::openWeb()
+{
+    const QUrl u = webAddress(EdtWEB->text());
+    if (u.isValid())
+        Desktop::instance().openUrl(u);
+}
+
+void TEditPersFrm::closeScreen()
+{
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        sub->close();
+    else
+        close();
+}
+
+} // namespace dorvani

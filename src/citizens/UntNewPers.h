@@ -1,0 +1,21 @@
+// The entry screen of a new citizen.
+#pragma once
+
+#include "CitizenPage.h"
+
+namespace dorvani {
+
+class TNewPersFrm : public TCitizenPage {
+    Q_OBJECT
+public:
+    explicit TNewPersFrm(TDataMdl &dm, QWidget *parent = nullptr);
+
+    // Validates and stores the page as a new citizen; false when refused or failed.
+    bool save();
+    void returnClicked();
+
+private:
+    void closeScreen();
+};
+
+} // namespace dorvani
