@@ -262,8 +262,12 @@ void TListEditorDlg::parentChosen(int level)
     // The choice has moved its dataset; the next choice shows that level's first row and
     // the ones below it are cleared. A failure leaves the choices as they are.
     try {
-        if (level + 1 < m_parents.size())
-            m_parents[level + 1].combo->setKeyValue(currentNumber(m_parents[level + 1].list));
+        if (level + 1 < m_parents.size()) {
+            Table *next = m_parents[level + 1].list;
+            if (next->active() && !next->isEmpty())
+                next->first();
+            m_parents[level + 1].combo->setKeyValue(currentNumber(next));
+        }
         for (int i = level + 2; i < m_parents.size(); ++i)
             m_parents[i].combo->clearChoice();
         if (level == 0)

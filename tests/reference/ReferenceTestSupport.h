@@ -8,6 +8,8 @@
 #include "Store.h"
 
 #include <QAction>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -77,6 +79,21 @@ inline bool chooseParent(TListEditorDlg *d, int level, const QString &text)
 {
     DBLookupComboBox *c = d->parentChoice(level);
     return c && c->selectText(text);
+}
+
+// Types into a cell of the grid through its editor and presses Enter.
+inline void typeIntoCell(DBGrid *grid, int row, int column, const QString &text)
+{
+    const QModelIndex i = grid->model()->index(row, column);
+    grid->setCurrentIndex(i);
+    grid->edit(i);
+    auto *editor = grid->findChild<QLineEdit *>("CellEdit");
+    QVERIFY(editor);
+    editor->selectAll();
+    typeText(editor, text);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents(); // the delegate commits after the key
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 inline QString parentText(TListEditorDlg *d, int level) { return d->parentChoice(level)->text(); }
