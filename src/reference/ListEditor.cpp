@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QSpacerItem>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
@@ -99,7 +100,10 @@ TListEditorDlg::TListEditorDlg(const QString &objectName, const QString &caption
         m_buttonsLayout->addWidget(b);
         return b;
     };
-    m_buttonsLayout->addSpacing(Label1->sizeHint().height());
+    // The buttons start level with the list, under its caption.
+    m_labelSpace = new QSpacerItem(0, Label1->sizeHint().height() + m_listLayout->spacing(), QSizePolicy::Minimum,
+                                   QSizePolicy::Fixed);
+    m_buttonsLayout->addSpacerItem(m_labelSpace);
     OKBtn = button("OKBtn", "Ει&σαγωγή");
     BtnEdit = button("BtnEdit", "Διόρ&θωση");
     BtnDelete = button("BtnDelete", "&Διαγραφή");
@@ -137,6 +141,8 @@ void TListEditorDlg::placeList(QWidget *w, const QString &label)
 {
     Label1->setText(label);
     Label1->setVisible(!label.isEmpty());
+    if (label.isEmpty())
+        m_labelSpace->changeSize(0, 0, QSizePolicy::Minimum, QSizePolicy::Fixed);
     m_listLayout->addWidget(w, 1);
 }
 

@@ -18,6 +18,7 @@
 class QGridLayout;
 class QLabel;
 class QPushButton;
+class QSpacerItem;
 class QVBoxLayout;
 
 namespace dorvani {
@@ -135,6 +136,7 @@ private:
     QGridLayout *m_parentsLayout = nullptr;
     QVBoxLayout *m_listLayout = nullptr;
     QVBoxLayout *m_buttonsLayout = nullptr;
+    QSpacerItem *m_labelSpace = nullptr;
     bool m_shown = false;
 };
 

@@ -283,6 +283,9 @@ private slots:
             roles->CmbTAKO->setCurrentIndex(1);
             emit roles->CmbTAKO->activated(1);
             QCOMPARE(shownNames(d), QStringList{"ΔΗΜΑΡΧΟΣ"});
+            // The list keeps its current row chosen through the new set of rows.
+            QVERIFY(d->DBLstRem->hasSelection());
+            QCOMPARE(d->DBLstRem->currentText(), QString("ΔΗΜΑΡΧΟΣ"));
             p.ui.inputs << QString("αντιδημαρχος");
             p.ui.answers << true;
             d->OKBtn->click();
