@@ -190,6 +190,12 @@ TDataMdl::TDataMdl(QObject *parent) : QObject(parent)
 
     TblCelebrities->setIndexName("MD_DATE");
 
+    // The lists that people read and choose from are in Greek alphabetical order.
+    for (Table *t : {TblEpagelmata, TblEthnikothtes, TblMorfosh, TblAksiologhsh, TblEpiroes, TblMELOS, TblSynypops,
+                     TblNomoi, TblEPARXIES, TblDHMOI, TblPOLEIS, TblEklogikaK, TblNO, TblNE, TblTO, TblPYRHNAS,
+                     TblKommata, TblKommataStruct, TblSymmaxies, TblKommatikes_Theseis, TblPersIdiothta})
+        t->setGreekOrder(true);
+
     // Derived fields
     addCitizenFields(SearchQry);
     TblPOLITES->addCalcField("SXESHStr", 30,

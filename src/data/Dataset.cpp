@@ -807,12 +807,31 @@ QString Table::whereSql(QVariantList &binds) const
 QString Table::orderSql() const
 {
     QStringList parts;
-    for (const QString &f : m_order) {
-        const FieldDef *fd = m_def->field(f);
-        parts << quoted(fd ? fd->name : f) + (m_orderNoCase && fd && fd->isText() ? " COLLATE NOCASE" : "");
-    }
+    for (const QString &f : m_order)
+        parts << orderColumn(f);
     parts << "rowid";
     return parts.join(", ");
+}
+
+QString Table::orderColumn(const QString &field) const
+{
+    const FieldDef *fd = m_def->field(field);
+    QString c = quoted(fd ? fd->name : field);
+    if (fd && fd->isText()) {
+        if (m_greekOrder)
+            c += " COLLATE GREEK";
+        else if (m_orderNoCase)
+            c += " COLLATE NOCASE";
+    }
+    return c;
+}
+
+void Table::setGreekOrder(bool on)
+{
+    if (m_greekOrder == on)
+        return;
+    m_greekOrder = on;
+    refresh();
 }
 
 QString Table::selectSql() const
@@ -946,10 +965,7 @@ int Table::positionOf(qint64 rowid)
         const FieldDef *fd = m_def->field(m_order[i]);
         allNotNullColumns = allNotNullColumns && fd && (fd->isText() || fd->kind == FieldKind::AutoInc);
     }
-    auto col = [&](int i) {
-        const FieldDef *fd = m_def->field(m_order[i]);
-        return quoted(m_order[i]) + (m_orderNoCase && fd && fd->isText() ? " COLLATE NOCASE" : "");
-    };
+    auto col = [&](int i) { return orderColumn(m_order[i]); };
     QString before;
     QVariantList beforeBinds;
     if (!anyNull && allNotNullColumns) {

@@ -257,6 +257,11 @@ public:
     void setIndexName(const QString &index);
     void setOrderFields(const QStringList &fields);
     QStringList orderFields() const { return m_order; }
+    // Text fields of the order compare as a Greek reader orders them (collation GREEK:
+    // accents and case aside), for the lists that people read. Off by default: it cannot
+    // use the table's index, so it is meant for lists of modest size.
+    void setGreekOrder(bool on);
+    bool greekOrder() const { return m_greekOrder; }
 
     // Master-detail: this table shows only the rows whose link fields equal the given
     // fields of the master's current row; a row inserted here receives those values.
@@ -290,6 +295,7 @@ protected:
 private:
     QString whereSql(QVariantList &binds) const;
     QString orderSql() const;
+    QString orderColumn(const QString &field) const; // quoted, with the order's collation
     int positionOf(qint64 rowid);
     void anchorAt(qint64 rowid);
     void onMasterMoved();
@@ -299,6 +305,7 @@ private:
     const TableDef *m_def;
     QStringList m_order;
     bool m_orderNoCase = false;
+    bool m_greekOrder = false;
     QPointer<Dataset> m_master;
     QStringList m_linkFields, m_masterFields;
     QVariantList m_lastLink;

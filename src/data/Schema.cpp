@@ -10,7 +10,7 @@ namespace dorvani {
 
 namespace {
 
-// Field specifications are written "NAME:KIND[WIDTH][L]":
+// Fields are written "NAME:KIND[WIDTH][L]":
 // T text, M memo, I int, S short, F float, A autoinc, B bool, D date; L marks a number list.
 FieldDef parseField(const QString &text)
 {

@@ -103,6 +103,8 @@ void DBListBox::setDataset(Dataset *ds, const QString &field)
     setModel(m_model);
     setModelColumn(0);
     connect(ds, &Dataset::currentChanged, this, &DBListBox::followDataset);
+    // A new set of rows (a filter, another master row) keeps the current row chosen.
+    connect(m_model, &QAbstractItemModel::modelReset, this, &DBListBox::followDataset);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex &c) {
         Dataset *d = dataset();
         if (m_syncing || !d || !d->active() || !c.isValid())

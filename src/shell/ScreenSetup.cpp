@@ -1,12 +1,15 @@
 #include "Application.h"
 #include "CitizenScreens.h"
 #include "Housekeeping.h"
+#include "ReferenceScreens.h"
 
 namespace dorvani {
 
-// Each subsystem adds its screens here as it comes; their commands are disabled until then.
+// Each subsystem adds its screens here as it comes, in the order they are created at
+// start-up; their commands are disabled until then.
 void registerScreens(TMainFrm &main, TDataMdl &dm)
 {
+    registerReferenceScreens(main, dm);
     CitizenScreens::registerScreens(main, dm);
     registerHousekeepingScreens(main, dm);
 }

@@ -254,6 +254,10 @@ private slots:
         QVERIFY(withScreen >= 40);
         QVERIFY(p.main()->action("ΔΙΑΧΕΙΡΙΣΗ ΚΩΔΙΚΩΝ")->isEnabled());
         QVERIFY(p.main()->action("ΑΡΙΘΜΟΜΗΧΑΝΗ")->isEnabled());
+        Screens::clear();
+        p.main()->updateCommands();
+        QVERIFY(!p.main()->action("ΕΠΑΓΓΕΛΜΑΤΑ")->isEnabled());
+        QVERIFY(!p.main()->action("ΝΕΟI")->isEnabled());
         // ...and enabled once a screen registers.
         int opened = 0;
         Screens::add("TStatFrm", [&] { ++opened; });

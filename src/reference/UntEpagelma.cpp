@@ -1,0 +1,16 @@
+#include "UntEpagelma.h"
+
+#include "DataModule.h"
+
+namespace dorvani {
+
+TEpagelmaDlg::TEpagelmaDlg(TDataMdl &dm, QWidget *parent) : TListEditorDlg("EpagelmaDlg", "Διαχείριση Επαγγελμάτων", parent)
+{
+    setList(dm.TblEpagelmata, "Epagelma", "Επαγγέλματα");
+    setTexts({"Εισαγωγή Επαγγέλματος", "Δώστε επάγγελμα",
+              "Διόρθωση Επαγγέλματος", "Δώστε νέα κατηγορία επαγγέλματος",
+              "Παρακαλώ επιλέξτε μία κατηγορία επαγγέλματος για διαγραφή.",
+              "Παρακαλώ επιλέξτε μια κατηγορία επαγγέλματος για διόρθωση."});
+}
+
+} // namespace dorvani

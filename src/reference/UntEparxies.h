@@ -1,0 +1,15 @@
+// The provinces of a prefecture.
+#pragma once
+
+#include "ListEditor.h"
+
+namespace dorvani {
+
+class TDataMdl;
+
+class TEparxiesDlg : public TListEditorDlg {
+public:
+    explicit TEparxiesDlg(TDataMdl &dm, QWidget *parent = nullptr);
+};
+
+} // namespace dorvani

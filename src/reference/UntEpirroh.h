@@ -1,0 +1,15 @@
+// The sources of influence listed in a citizen's record.
+#pragma once
+
+#include "ListEditor.h"
+
+namespace dorvani {
+
+class TDataMdl;
+
+class TEpirohDlg : public TListEditorDlg {
+public:
+    explicit TEpirohDlg(TDataMdl &dm, QWidget *parent = nullptr);
+};
+
+} // namespace dorvani

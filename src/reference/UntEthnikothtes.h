@@ -1,0 +1,15 @@
+// The nationalities that citizens' records copy their nationality from.
+#pragma once
+
+#include "ListEditor.h"
+
+namespace dorvani {
+
+class TDataMdl;
+
+class TEthnikothtesDlg : public TListEditorDlg {
+public:
+    explicit TEthnikothtesDlg(TDataMdl &dm, QWidget *parent = nullptr);
+};
+
+} // namespace dorvani

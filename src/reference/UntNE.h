@@ -1,0 +1,15 @@
+// The prefectural committees (N.E.) of a prefectural organisation.
+#pragma once
+
+#include "ListEditor.h"
+
+namespace dorvani {
+
+class TDataMdl;
+
+class TNEDlg : public TListEditorDlg {
+public:
+    explicit TNEDlg(TDataMdl &dm, QWidget *parent = nullptr);
+};
+
+} // namespace dorvani
