@@ -170,7 +170,8 @@ RadioGroup::RadioGroup(const QString &title, const QStringList &items, int colum
     : QGroupBox(title, parent), m_group(new QButtonGroup(this))
 {
     auto *l = new QGridLayout(this);
-    l->setContentsMargins(6, 2, 6, 2);
+    l->setContentsMargins(6, 0, 6, 0);
+    l->setVerticalSpacing(0);
     for (int i = 0; i < items.size(); ++i) {
         auto *r = new QRadioButton(items[i], this);
         r->setObjectName(QString("%1_%2").arg(title).arg(i));
@@ -325,7 +326,7 @@ void TCitizenPage::build()
     auto *left = new QWidget(columns);
     auto *ll = new QVBoxLayout(left);
     ll->setContentsMargins(0, 0, 0, 0);
-    ll->setSpacing(6);
+    ll->setSpacing(4);
     ll->addWidget(identityColumn());
     ll->addWidget(politicalPanel(), 1);
     cl->addWidget(left, 4);
@@ -378,7 +379,8 @@ QWidget *TCitizenPage::identityColumn()
     w->setObjectName("PanelIdentity");
     paint(w, identityColour);
     auto *g = new QGridLayout(w);
-    g->setVerticalSpacing(3);
+    g->setContentsMargins(6, 4, 6, 4);
+    g->setVerticalSpacing(1);
     int row = 0;
     auto add = [&](const QString &text, QWidget *control) {
         g->addWidget(label(text, w), row, 0);
@@ -436,7 +438,8 @@ QWidget *TCitizenPage::politicalPanel()
     w->setObjectName("PanelPolitical");
     paint(w, politicalColour);
     auto *g = new QGridLayout(w);
-    g->setVerticalSpacing(3);
+    g->setContentsMargins(6, 2, 6, 2);
+    g->setVerticalSpacing(1);
     RadioGroup4 = new RadioGroup("ΕΤΕΡΟΔΗΜΟΤΗΣ", codes::yesNo(), 2, w);
     RadioGroup4->setObjectName("RadioGroup4");
     RadioGroup2 = new RadioGroup("ΣΥΜΜΑΧΙΑ", codes::yesNo(), 2, w);
@@ -466,7 +469,8 @@ QWidget *TCitizenPage::politicalPanel()
     auto *party = new QGroupBox("ΣΧΕΣΗ ΜΕ ΚΟΜΜΑ", w);
     party->setObjectName("GroupParty");
     auto *pg = new QGridLayout(party);
-    pg->setVerticalSpacing(3);
+    pg->setContentsMargins(6, 2, 6, 2);
+    pg->setVerticalSpacing(1);
     DBLookupComboBox8 = lookup("DBLookupComboBox8", party);
     DBLookupComboBox9 = lookup("DBLookupComboBox9", party);
     DBLookupComboBox10 = lookup("DBLookupComboBox10", party);
@@ -499,7 +503,8 @@ QWidget *TCitizenPage::middleColumn()
     auto *w = new QWidget(this);
     w->setObjectName("PanelMiddle");
     auto *v = new QVBoxLayout(w);
-    v->setSpacing(4);
+    v->setContentsMargins(6, 4, 6, 4);
+    v->setSpacing(2);
     RadioGroup1 = new RadioGroup("ΦΥΛΟ", codes::fylo(), 2, w);
     RadioGroup1->setObjectName("RadioGroup1");
     RadioGroup3 = new RadioGroup("ΟΙΚΟΓΕΝΕΙΑΚΗ ΚΑΤΑΣΤΑΣΗ", codes::oikogKat(), 2, w);
@@ -517,7 +522,8 @@ QWidget *TCitizenPage::middleColumn()
     auto phoneGroup = [&](const QString &title, QLineEdit **fields, int n, const QStringList &names, int firstDial) {
         auto *g = new QGroupBox(title, w);
         auto *gl = new QGridLayout(g);
-        gl->setVerticalSpacing(2);
+        gl->setContentsMargins(6, 2, 6, 2);
+        gl->setVerticalSpacing(1);
         for (int i = 0; i < n; ++i) {
             fields[i] = lineEdit(names[i], g, 12);
             gl->addWidget(fields[i], i, 0);

@@ -7,6 +7,7 @@
 #include "Desktop.h"
 #include "EntryKeys.h"
 #include "InputHelpers.h"
+#include "Printing.h"
 #include "Ui.h"
 #include "UntMain.h"
 
@@ -233,7 +234,17 @@ void TEditPersFrm::returnClicked()
     closeScreen();
 }
 
-void TEditPersFrm::print() {}
+void TEditPersFrm::print()
+{
+    // A picture of the page with its current contents, as large as the sheet allows.
+    const QImage picture = grab().toImage();
+    ui().printPreview(windowTitle(), [picture](PageSink &page) {
+        const QSizeF area = page.pageSize();
+        QSizeF size = picture.size();
+        size.scale(area, Qt::KeepAspectRatio);
+        page.image(QRectF(QPointF(0, 0), size), picture);
+    });
+}
 
 void TEditPersFrm::writeMail()
 {
