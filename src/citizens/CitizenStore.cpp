@@ -39,15 +39,15 @@ void insertVotes(Store &s, int autonum, const QList<CoCandidateVotes> &votes)
     const FieldDef *nameField = Schema::table("POLITES_Synypops").field("SYNYPOPS");
     const FieldDef *votesField = Schema::table("POLITES_Synypops").field("VOTES");
     for (const CoCandidateVotes &v : votes)
-        s.exec("INSERT INTO POLITES_Synypops (POLITESID, SYNYPOPS, VOTES) VALUES (?, ?, ?)",
+        s.run("INSERT INTO POLITES_Synypops (POLITESID, SYNYPOPS, VOTES) VALUES (?, ?, ?)",
                {autonum, Schema::toStored(*nameField, v.name), Schema::toStored(*votesField, v.votes)});
 }
 
 void replaceNotes(Store &s, int autonum, const SpecialNoteTexts &n)
 {
     const TableDef &t = Schema::table("SpecialNotes");
-    s.exec("DELETE FROM SpecialNotes WHERE POLITES_ID = ?", {autonum});
-    s.exec("INSERT INTO SpecialNotes (POLITES_ID, ESOK_ANT, AITHMATA, PLHROFORIES) VALUES (?, ?, ?, ?)",
+    s.run("DELETE FROM SpecialNotes WHERE POLITES_ID = ?", {autonum});
+    s.run("INSERT INTO SpecialNotes (POLITES_ID, ESOK_ANT, AITHMATA, PLHROFORIES) VALUES (?, ?, ?, ?)",
            {autonum, Schema::toStored(*t.field("ESOK_ANT"), n.rivalries),
             Schema::toStored(*t.field("AITHMATA"), n.requests),
             Schema::toStored(*t.field("PLHROFORIES"), n.information)});
@@ -107,9 +107,7 @@ int CitizenStore::insert(const CitizenRecord &r)
     }
     Transaction tx(s);
     const int autonum =
-        s.exec(QString("INSERT INTO POLITES (%1) VALUES (%2)").arg(cols.join(", "), marks.join(", ")), binds)
-            .lastInsertId()
-            .toInt();
+        s.run(QString("INSERT INTO POLITES (%1) VALUES (%2)").arg(cols.join(", "), marks.join(", ")), binds).lastId.toInt();
     insertVotes(s, autonum, r.votes);
     if (!r.notes.isBlank())
         replaceNotes(s, autonum, r.notes);
@@ -131,13 +129,13 @@ void CitizenStore::update(const CitizenRecord &r, int homeNomos)
     }
     Transaction tx(s);
     if (!sets.isEmpty())
-        s.exec(QString("UPDATE POLITES SET %1 WHERE AUTONUM = ?").arg(sets.join(", ")), binds << r.autonum);
-    s.exec("Delete from Polites_SYNYPOPS Where POLITESID = ?", {r.autonum});
+        s.run(QString("UPDATE POLITES SET %1 WHERE AUTONUM = ?").arg(sets.join(", ")), binds << r.autonum);
+    s.run("Delete from Polites_SYNYPOPS Where POLITESID = ?", {r.autonum});
     insertVotes(s, r.autonum, r.votes);
     if (!r.notes.isBlank())
         replaceNotes(s, r.autonum, r.notes);
     if (homeNomos > 0)
-        s.exec("INSERT INTO TOT_PSHFOI (POLITESID, POLH) "
+        s.run("INSERT INTO TOT_PSHFOI (POLITESID, POLH) "
                "SELECT DISTINCT ?, substr(POLH, 1, 35) FROM POLEIS WHERE NOMOS = ? AND substr(POLH, 1, 35) NOT IN "
                "(SELECT POLH FROM TOT_PSHFOI WHERE POLITESID = ?)",
                {r.autonum, homeNomos, r.autonum});
@@ -148,8 +146,8 @@ void CitizenStore::remove(int autonum)
 {
     Store &s = Store::instance();
     Transaction tx(s);
-    s.exec("Delete from Polites_SYNYPOPS Where POLITESID = ?", {autonum});
-    s.exec("DELETE FROM POLITES WHERE AUTONUM = ?", {autonum});
+    s.run("Delete from Polites_SYNYPOPS Where POLITESID = ?", {autonum});
+    s.run("DELETE FROM POLITES WHERE AUTONUM = ?", {autonum});
     tx.commit();
 }
 

@@ -1136,16 +1136,16 @@ void Table::post()
             QStringList marks;
             for (int i = 0; i < cols.size(); ++i)
                 marks << "?";
-            QSqlQuery q = s.exec(QString("INSERT INTO %1 (%2) VALUES (%3)")
-                                     .arg(quoted(m_def->name), cols.join(", "), marks.join(", ")),
-                                 binds, connection());
-            rowid = q.lastInsertId().toLongLong();
+            rowid = s.run(QString("INSERT INTO %1 (%2) VALUES (%3)")
+                              .arg(quoted(m_def->name), cols.join(", "), marks.join(", ")),
+                          binds, connection())
+                        .lastId.toLongLong();
         } else if (m_modified) {
             QStringList sets;
             for (const QString &c : cols)
                 sets << c + " = ?";
-            s.exec(QString("UPDATE %1 SET %2 WHERE rowid = ?").arg(quoted(m_def->name), sets.join(", ")),
-                   binds << rowid, connection());
+            s.run(QString("UPDATE %1 SET %2 WHERE rowid = ?").arg(quoted(m_def->name), sets.join(", ")),
+                  binds << rowid, connection());
         }
     } catch (...) {
         m_writing = false;
@@ -1194,8 +1194,8 @@ void Table::remove()
     const int pos = m_rec;
     m_writing = true;
     try {
-        Store::instance().exec(QString("DELETE FROM %1 WHERE rowid = ?").arg(quoted(m_def->name)), {rowid},
-                               connection());
+        Store::instance().run(QString("DELETE FROM %1 WHERE rowid = ?").arg(quoted(m_def->name)), {rowid},
+                              connection());
     } catch (...) {
         m_writing = false;
         throw;

@@ -283,6 +283,7 @@ void Store::close()
     if (m_open)
         emit aboutToClose();
     for (Conn c : {Main, Pass}) {
+        m_prepared[c].clear();
         if (m_db[c].isValid()) {
             if (m_depth[c] > 0)
                 QSqlQuery(m_db[c]).exec("ROLLBACK");
@@ -332,12 +333,76 @@ QSqlQuery Store::exec(const QString &sql, const QVariantList &binds, Conn c, con
     return q;
 }
 
+Store::Prepared &Store::prepared(const QString &sql, Conn c)
+{
+    auto it = m_prepared[c].find(sql);
+    if (it == m_prepared[c].end()) {
+        if (m_prepared[c].size() >= 128) {
+            // Forget the statement used longest ago.
+            auto oldest = m_prepared[c].begin();
+            for (auto i = m_prepared[c].begin(); i != m_prepared[c].end(); ++i)
+                if (i->used < oldest->used)
+                    oldest = i;
+            m_prepared[c].erase(oldest);
+        }
+        Prepared p{QSqlQuery(database(c)), QString(), false, 0};
+        p.query.setForwardOnly(true);
+        const QString text = normaliseSql(sql);
+        if (!p.query.prepare(text))
+            throw errorFor(p.query.lastError());
+        p.write = isWrite(text);
+        p.table = p.write ? writtenTable(text) : QString();
+        it = m_prepared[c].insert(sql, p);
+    }
+    it->used = ++m_useCount;
+    return *it;
+}
+
+Store::Written Store::run(const QString &sql, const QVariantList &binds, Conn c)
+{
+    Prepared &p = prepared(sql, c);
+    for (int i = 0; i < binds.size(); ++i)
+        p.query.bindValue(i, binds[i]);
+    if (!p.query.exec()) {
+        const DbError e = errorFor(p.query.lastError());
+        p.query.finish();
+        throw e;
+    }
+    Written w{p.query.numRowsAffected(), p.query.lastInsertId()};
+    const bool write = p.write;
+    const QString table = p.table;
+    p.query.finish();
+    if (write)
+        notifyChanged(table);
+    return w;
+}
+
 QVariant Store::scalar(const QString &sql, const QVariantList &binds, Conn c, const QHash<QString, QVariant> &named)
 {
-    QSqlQuery q = exec(sql, binds, c, named);
-    if (!q.next())
-        return {};
-    return q.value(0);
+    if (!named.isEmpty()) {
+        QSqlQuery q = exec(sql, binds, c, named);
+        return q.next() ? q.value(0) : QVariant();
+    }
+    Prepared &p = prepared(sql, c);
+    for (int i = 0; i < binds.size(); ++i)
+        p.query.bindValue(i, binds[i]);
+    if (!p.query.exec()) {
+        const DbError e = errorFor(p.query.lastError());
+        p.query.finish();
+        throw e;
+    }
+    const QVariant v = p.query.next() ? p.query.value(0) : QVariant();
+    if (p.query.lastError().isValid() && v.isNull()) {
+        const DbError e = errorFor(p.query.lastError());
+        p.query.finish();
+        throw e;
+    }
+    const bool write = p.write;
+    const QString table = p.table;
+    p.query.finish();
+    if (write)
+        notifyChanged(table);
+    return v;
 }
 
 void Store::begin(Conn c)

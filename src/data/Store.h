@@ -54,6 +54,13 @@ public:
     QVariant scalar(const QString &sql, const QVariantList &binds = {}, Conn c = Main,
                     const QHash<QString, QVariant> &named = {});
 
+    // A statement that returns no rows (INSERT, UPDATE, DELETE), prepared once and reused.
+    struct Written {
+        int rows = 0;
+        QVariant lastId;
+    };
+    Written run(const QString &sql, const QVariantList &binds = {}, Conn c = Main);
+
     // Statements inside a transaction are committed together or not at all. Nested
     // transactions become savepoints of the outer one.
     void begin(Conn c = Main);
@@ -90,6 +97,13 @@ signals:
 
 private:
     void openConnection(Conn c, const QString &file);
+    struct Prepared {
+        QSqlQuery query;
+        QString table; // the table a writing statement changes
+        bool write = false;
+        quint64 used = 0;
+    };
+    Prepared &prepared(const QString &sql, Conn c);
     void createTables(Conn c);
     QSqlDatabase &db(Conn c) { return m_db[c]; }
 
@@ -98,6 +112,8 @@ private:
     QString m_folder;
     QSqlDatabase m_db[2];
     int m_depth[2] = {0, 0};
+    QHash<QString, Prepared> m_prepared[2];
+    quint64 m_useCount = 0;
     QSet<QString> m_touched[2];
     quint64 m_generation = 0;
 };
