@@ -358,9 +358,8 @@ Store::Prepared &Store::prepared(const QString &sql, Conn c)
     return *it;
 }
 
-Store::Written Store::run(const QString &sql, const QVariantList &binds, Conn c)
+void Store::execPrepared(Prepared &p, const QVariantList &binds)
 {
-    Prepared &p = prepared(sql, c);
     for (int i = 0; i < binds.size(); ++i)
         p.query.bindValue(i, binds[i]);
     if (!p.query.exec()) {
@@ -368,12 +367,23 @@ Store::Written Store::run(const QString &sql, const QVariantList &binds, Conn c)
         p.query.finish();
         throw e;
     }
-    Written w{p.query.numRowsAffected(), p.query.lastInsertId()};
+}
+
+void Store::finishPrepared(Prepared &p)
+{
     const bool write = p.write;
     const QString table = p.table;
     p.query.finish();
     if (write)
         notifyChanged(table);
+}
+
+Store::Written Store::run(const QString &sql, const QVariantList &binds, Conn c)
+{
+    Prepared &p = prepared(sql, c);
+    execPrepared(p, binds);
+    const Written w{p.query.numRowsAffected(), p.query.lastInsertId()};
+    finishPrepared(p);
     return w;
 }
 
@@ -384,24 +394,14 @@ QVariant Store::scalar(const QString &sql, const QVariantList &binds, Conn c, co
         return q.next() ? q.value(0) : QVariant();
     }
     Prepared &p = prepared(sql, c);
-    for (int i = 0; i < binds.size(); ++i)
-        p.query.bindValue(i, binds[i]);
-    if (!p.query.exec()) {
-        const DbError e = errorFor(p.query.lastError());
-        p.query.finish();
-        throw e;
-    }
+    execPrepared(p, binds);
     const QVariant v = p.query.next() ? p.query.value(0) : QVariant();
     if (p.query.lastError().isValid() && v.isNull()) {
         const DbError e = errorFor(p.query.lastError());
         p.query.finish();
         throw e;
     }
-    const bool write = p.write;
-    const QString table = p.table;
-    p.query.finish();
-    if (write)
-        notifyChanged(table);
+    finishPrepared(p);
     return v;
 }
 

@@ -104,6 +104,8 @@ private:
         quint64 used = 0;
     };
     Prepared &prepared(const QString &sql, Conn c);
+    void execPrepared(Prepared &p, const QVariantList &binds); // binds and runs; throws on failure
+    void finishPrepared(Prepared &p);                          // resets it and tells what changed
     void createTables(Conn c);
     QSqlDatabase &db(Conn c) { return m_db[c]; }
 
