@@ -46,17 +46,23 @@ QString TDataMdl::allStr(const QString &nomos, const QString &dhmos, const QStri
 
 QString TDataMdl::epirohName(const Dataset *ds, int id) const
 {
-    return ds->lookup("EPIROES", "AUTONUM", "EPIROH", id).toString();
+    static thread_local QHash<const Dataset *, int> ids;
+    auto it = ids.find(ds);
+    if (it == ids.end())
+        it = ids.insert(ds, ds->lookupId("EPIROES", "AUTONUM", "EPIROH"));
+    return ds->lookup(*it, id).toString();
 }
 
+// The place of voting of a centre, computed by the centre's own derived text and cached
+// per centre like any lookup.
 QString TDataMdl::centreText(const Dataset *ds, const QVariant &id) const
 {
     if (id.isNull())
         return {};
     const QVariant centre = ds->lookup("EklogikaK", "AUTONUM", "EKLOGIKOK", id);
-    const QVariant nomos = ds->lookup("EklogikaK", "AUTONUM", "NOMOS", id);
     if (ds->lookup("EklogikaK", "AUTONUM", "AUTONUM", id).toString().isEmpty())
         return {}; // no such centre
+    const QVariant nomos = ds->lookup("EklogikaK", "AUTONUM", "NOMOS", id);
     const QVariant dhmos = ds->lookup("EklogikaK", "AUTONUM", "DHMOS", id);
     const QVariant district = ds->lookup("EklogikaK", "AUTONUM", "ENORIA", id);
     return allStr(ds->lookup("NOMOI", "AUTONUM", "NOMOS", nomos).toString(),

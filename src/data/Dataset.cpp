@@ -128,7 +128,13 @@ Dataset::Dataset(const QString &name, QObject *parent) : QObject(parent) { setOb
 
 Dataset::~Dataset() { resetLive(); }
 
-int Dataset::fieldIndex(const QString &name) const { return m_fieldIndex.value(name.toUpper(), -1); }
+int Dataset::fieldIndex(const QString &name) const
+{
+    const auto exact = m_fieldIndexExact.constFind(name);
+    if (exact != m_fieldIndexExact.constEnd())
+        return *exact;
+    return m_fieldIndex.value(name.toUpper(), -1);
+}
 
 Field Dataset::fieldByName(const QString &name)
 {
@@ -168,8 +174,11 @@ void Dataset::setStoredFields(const QStringList &names, const QVector<FieldKind>
         m_widths << c.width;
     }
     m_fieldIndex.clear();
-    for (int i = int(m_fieldNames.size()) - 1; i >= 0; --i)
+    m_fieldIndexExact.clear();
+    for (int i = int(m_fieldNames.size()) - 1; i >= 0; --i) {
         m_fieldIndex.insert(m_fieldNames[i].toUpper(), i); // the first of equal names wins
+        m_fieldIndexExact.insert(m_fieldNames[i], i);
+    }
 }
 
 void Dataset::addCalcField(const QString &name, int width, CalcFn fn, FieldKind kind, const QStringList &readsTables)
@@ -182,6 +191,8 @@ void Dataset::addCalcField(const QString &name, int width, CalcFn fn, FieldKind 
     m_widths << width;
     if (!m_fieldIndex.contains(name.toUpper()))
         m_fieldIndex.insert(name.toUpper(), int(m_fieldNames.size()) - 1);
+    if (!m_fieldIndexExact.contains(name))
+        m_fieldIndexExact.insert(name, int(m_fieldNames.size()) - 1);
     if (active()) {
         invalidate();
         emit rowsReset();
@@ -191,35 +202,73 @@ void Dataset::addCalcField(const QString &name, int width, CalcFn fn, FieldKind 
 void Dataset::addLookupField(const QString &name, int width, const QString &keyField, const QString &lookupTable,
                              const QString &lookupKey, const QString &resultField)
 {
+    const int id = lookupId(lookupTable, lookupKey, resultField);
     addCalcField(
-        name, width,
-        [=](const RowRef &r) {
-            const QVariant key = r.value(keyField);
-            return lookup(lookupTable, lookupKey, resultField, key);
-        },
+        name, width, [this, id, keyField](const RowRef &r) { return lookup(id, r.value(keyField)); },
         FieldKind::Text, {lookupTable});
+}
+
+int Dataset::lookupId(const QString &table, const QString &keyField, const QString &resultField) const
+{
+    for (int i = 0; i < m_lookups.size(); ++i)
+        if (m_lookups[i].table == table && m_lookups[i].keyField == keyField && m_lookups[i].resultField == resultField)
+            return i;
+    const TableDef &def = Schema::table(table);
+    Lookup l;
+    l.table = table;
+    l.keyField = keyField;
+    l.resultField = resultField;
+    l.sql = QString("SELECT %1 FROM %2 WHERE %3 = ? LIMIT 1").arg(quoted(resultField), quoted(def.name), quoted(keyField));
+    l.conn = Store::connectionFor(def.name);
+    m_lookups.append(l);
+    return int(m_lookups.size()) - 1;
 }
 
 QVariant Dataset::lookup(const QString &table, const QString &keyField, const QString &resultField,
                          const QVariant &key) const
 {
-    if (key.isNull() || (key.typeId() == QMetaType::QString && key.toString().isEmpty()))
+    return lookup(lookupId(table, keyField, resultField), key);
+}
+
+QVariant Dataset::lookup(int id, const QVariant &key) const
+{
+    if (key.isNull() || id < 0 || id >= m_lookups.size())
         return QString("");
-    const QString cacheKey = table + '\x1f' + keyField + '\x1f' + resultField + '\x1f' + key.toString();
-    const auto it = m_lookupCache.constFind(cacheKey);
-    if (it != m_lookupCache.constEnd())
-        return *it;
-    if (m_lookupCache.size() > 50000)
-        m_lookupCache.clear();
-    const TableDef &def = Schema::table(table);
-    Store &s = Store::instance();
-    QVariant v = s.scalar(QString("SELECT %1 FROM %2 WHERE %3 = ? LIMIT 1")
-                              .arg(quoted(resultField), quoted(def.name), quoted(keyField)),
-                          {key}, Store::connectionFor(def.name));
+    Lookup &l = m_lookups[id];
+    bool number = false;
+    const qint64 n = key.typeId() == QMetaType::QString ? 0 : key.toLongLong(&number);
+    if (number) {
+        const auto it = l.byNumber.constFind(n);
+        if (it != l.byNumber.constEnd())
+            return *it;
+    } else {
+        if (key.toString().isEmpty())
+            return QString("");
+        const auto it = l.byText.constFind(key.toString());
+        if (it != l.byText.constEnd())
+            return *it;
+    }
+    QVariant v = Store::instance().scalar(l.sql, {key}, l.conn);
     if (v.isNull())
         v = QString("");
-    m_lookupCache.insert(cacheKey, v);
+    if (number) {
+        if (l.byNumber.size() > 50000)
+            l.byNumber.clear();
+        l.byNumber.insert(n, v);
+    } else {
+        if (l.byText.size() > 50000)
+            l.byText.clear();
+        l.byText.insert(key.toString(), v);
+    }
     return v;
+}
+
+void Dataset::clearLookups() const
+{
+    for (Lookup &l : m_lookups) {
+        l.byNumber.clear();
+        l.byText.clear();
+    }
 }
 
 void Dataset::computeCalc(QVector<QVariant> &values) const
@@ -268,6 +317,7 @@ void Dataset::open()
         m_bof = true;
         m_eof = !has;
         m_anchored = false;
+        m_recheck = false;
     } catch (...) {
         m_state = Inactive;
         invalidate();
@@ -324,28 +374,47 @@ void Dataset::resetLive()
     m_liveNext = -1;
 }
 
-bool Dataset::fetchPage(int page)
+void Dataset::fillPage(int page, int want)
 {
     const int start = page * PageSize;
-    if (m_count >= 0 && start >= m_count)
-        return false;
-    if (!m_live || m_liveNext != start) {
+    auto it = m_pages.find(page);
+    const int have = it == m_pages.end() ? 0 : int(it->rows.size());
+    if (have >= want || (it != m_pages.end() && it->complete))
+        return;
+    const int from = start + have;
+    if (m_count >= 0 && from >= m_count) {
+        if (it != m_pages.end())
+            it->complete = true;
+        return;
+    }
+    if (!m_live || m_liveNext != from) {
         resetLive();
         QString sql = selectSql();
-        if (start > 0) {
+        if (from > 0) {
             static const QRegularExpression limitRx("\\bLIMIT\\b", QRegularExpression::CaseInsensitiveOption);
             if (limitRx.match(sql).hasMatch())
                 sql = "SELECT * FROM (\n" + sql + "\n)";
-            sql += QString("\nLIMIT -1 OFFSET %1").arg(start);
+            sql += QString("\nLIMIT -1 OFFSET %1").arg(from);
         }
         m_live = std::make_unique<QSqlQuery>(runQuery(sql));
-        m_liveNext = start;
+        m_liveNext = from;
     }
-    Page pg;
-    pg.rows.reserve(PageSize);
+    if (it == m_pages.end()) {
+        if (m_pages.size() >= MaxPages) {
+            auto oldest = m_pages.begin();
+            for (auto i = m_pages.begin(); i != m_pages.end(); ++i)
+                if (i->stamp < oldest->stamp)
+                    oldest = i;
+            m_pages.erase(oldest);
+        }
+        it = m_pages.insert(page, Page());
+    }
+    Page &pg = *it;
+    pg.stamp = ++m_stamp;
     const int offset = m_hasRowId ? 1 : 0;
     const int total = m_storedCount + int(m_calc.size()) + (m_hasRowId ? 1 : 0);
-    while (pg.rows.size() < PageSize && m_live->next()) {
+    const int target = qMin(want, PageSize);
+    while (pg.rows.size() < target && m_live->next()) {
         QVector<QVariant> v(total);
         for (int i = 0; i < m_storedCount; ++i)
             v[i] = m_live->value(i + offset);
@@ -354,25 +423,22 @@ bool Dataset::fetchPage(int page)
         computeCalc(v);
         pg.rows.append(std::move(v));
     }
-    if (m_live->lastError().isValid())
-        throw DbError(m_live->lastError().databaseText());
-    m_liveNext += int(pg.rows.size());
-    if (pg.rows.size() < PageSize) {
-        m_count = start + int(pg.rows.size());
+    if (m_live->lastError().isValid()) {
+        const QString error = m_live->lastError().databaseText();
         resetLive();
+        throw DbError(error);
+    }
+    m_liveNext = start + int(pg.rows.size());
+    if (pg.rows.size() < target) {
+        // The statement ended: the last page, and the number of rows is known.
+        m_count = start + int(pg.rows.size());
+        pg.complete = true;
+        resetLive();
+    } else if (pg.rows.size() == PageSize) {
+        pg.complete = true;
     }
     if (pg.rows.isEmpty())
-        return false;
-    pg.stamp = ++m_stamp;
-    if (m_pages.size() >= MaxPages) {
-        auto oldest = m_pages.begin();
-        for (auto it = m_pages.begin(); it != m_pages.end(); ++it)
-            if (it->stamp < oldest->stamp)
-                oldest = it;
-        m_pages.erase(oldest);
-    }
-    m_pages.insert(page, std::move(pg));
-    return true;
+        m_pages.erase(it);
 }
 
 const QVector<QVariant> *Dataset::rowValues(int row)
@@ -380,17 +446,28 @@ const QVector<QVariant> *Dataset::rowValues(int row)
     if (!active() || row < 0 || (m_count >= 0 && row >= m_count))
         return nullptr;
     const int page = row / PageSize;
+    const int inPage = row % PageSize;
     auto it = m_pages.find(page);
-    if (it == m_pages.end()) {
-        if (!fetchPage(page))
+    if (it == m_pages.end() || inPage >= it->rows.size()) {
+        if (it != m_pages.end() && it->complete)
             return nullptr;
+        fillPage(page, inPage + 1 + Lookahead);
         it = m_pages.find(page);
+        if (it == m_pages.end() || inPage >= it->rows.size())
+            return nullptr;
     }
     it->stamp = ++m_stamp;
-    const int inPage = row % PageSize;
-    if (inPage >= it->rows.size())
-        return nullptr;
     return &it->rows[inPage];
+}
+
+int Dataset::rowsAvailable(int n)
+{
+    if (!active() || n <= 0)
+        return 0;
+    if (m_count >= 0)
+        return qMin(n, m_count);
+    rowValues(n - 1);
+    return m_count >= 0 ? qMin(n, m_count) : n;
 }
 
 const QVector<QVariant> *Dataset::currentValues()
@@ -400,8 +477,8 @@ const QVector<QVariant> *Dataset::currentValues()
     if (m_anchored) {
         if (const QVector<QVariant> *a = anchorRow())
             return a;
-        ensurePosition();
     }
+    ensurePosition();
     return rowValues(m_rec);
 }
 
@@ -426,8 +503,23 @@ void Dataset::ensurePosition()
     if (m_anchored) {
         m_rec = resolveAnchor();
         m_anchored = false;
+        m_recheck = false;
         if (m_rec < 0) {
             m_bof = m_eof = true;
+        }
+    }
+    if (m_recheck) {
+        // The rows changed since the position was set: keep it where rows still are.
+        m_recheck = false;
+        if (m_rec >= 0 && !rowValues(m_rec)) {
+            m_rec = recordCount() - 1;
+            m_eof = true;
+            if (m_rec < 0)
+                m_bof = true;
+        } else if (m_rec < 0 && rowValues(0)) {
+            m_rec = 0;
+            m_bof = true;
+            m_eof = false;
         }
     }
 }
@@ -436,6 +528,7 @@ void Dataset::setPosition(int row, bool bof, bool eof)
 {
     const bool changed = row != m_rec || m_anchored;
     m_anchored = false;
+    m_recheck = false;
     m_rec = row;
     m_bof = bof;
     m_eof = eof;
@@ -542,6 +635,7 @@ int Dataset::recordCount()
     if (m_count < 0) {
         const QVariant n = Store::instance().scalar(countSql(), selectBinds(), connection(), namedBinds());
         m_count = n.toInt();
+        emit rowsCounted(m_count);
     }
     return m_count;
 }
@@ -638,18 +732,9 @@ void Dataset::writeField(int index, const QVariant &v)
 
 void Dataset::followChange()
 {
+    // Nothing is read now: the position is checked when it is next used.
     invalidate();
-    if (m_rec >= 0 && !rowValues(m_rec)) {
-        const int n = recordCount();
-        m_rec = n - 1;
-        m_eof = true;
-        if (m_rec < 0)
-            m_bof = true;
-    } else if (m_rec < 0 && rowValues(0)) {
-        m_rec = 0;
-        m_bof = true;
-        m_eof = false;
-    }
+    m_recheck = true;
 }
 
 void Dataset::onTableChanged(const QString &table)
@@ -1066,14 +1151,10 @@ void Table::followChange()
     const qint64 rowid = (m_rec >= 0 || m_anchored) ? currentRowId() : -1;
     invalidate();
     m_anchorLoaded = false;
-    if (rowid >= 0) {
+    if (rowid >= 0)
         anchorAt(rowid);
-    } else {
-        const bool has = rowValues(0) != nullptr;
-        m_rec = has ? 0 : -1;
-        m_bof = true;
-        m_eof = !has;
-    }
+    else
+        m_recheck = true;
 }
 
 void Table::insert()

@@ -90,10 +90,25 @@ public:
     void prior();
     void moveBy(int n);
     void moveTo(int row);
-    bool eof() const { return m_eof; }
-    bool bof() const { return m_bof; }
+    bool eof()
+    {
+        ensurePosition();
+        return m_eof;
+    }
+    bool bof()
+    {
+        ensurePosition();
+        return m_bof;
+    }
     bool isEmpty();
+    // The number of rows, counted by SQL when not known yet (the end of the rows read
+    // also tells it).
     int recordCount();
+    bool countKnown() const { return m_count >= 0; }
+    // Whether counting the rows costs little (a table, through its indexes).
+    virtual bool cheapToCount() const { return false; }
+    // Makes sure the first n rows are read; returns how many of them exist.
+    int rowsAvailable(int n);
     int recNo(); // 0-based position of the current row, -1 when none
     // Makes the first row whose fields equal the values exactly the current row.
     bool locate(const QStringList &fields, const QVariantList &values);
@@ -149,6 +164,9 @@ public:
     // The value a lookup of this dataset finds for a key (cached until a table changes).
     QVariant lookup(const QString &table, const QString &keyField, const QString &resultField,
                     const QVariant &key) const;
+    // The same, by a lookup registered once: derived fields computed for every row use it.
+    int lookupId(const QString &table, const QString &keyField, const QString &resultField) const;
+    QVariant lookup(int id, const QVariant &key) const;
 
 signals:
     void opened();
@@ -157,6 +175,7 @@ signals:
     void currentChanged(); // another row became current (or the current row changed)
     void stateChanged();
     void valueChanged(int fieldIndex); // a field of the edit buffer was set
+    void rowsCounted(int rows);        // recordCount() counted the rows
 
 protected:
     friend class Field;
@@ -200,10 +219,11 @@ protected:
     QSqlQuery runQuery(const QString &sql) const;
     QString filterCondition() const; // compiled filter text, empty when off
     void onTableChanged(const QString &table);
-    void clearLookups() const { m_lookupCache.clear(); }
+    void clearLookups() const;
 
     QStringList m_fieldNames;
-    QHash<QString, int> m_fieldIndex; // upper-case name -> index
+    QHash<QString, int> m_fieldIndex;      // upper-case name -> index
+    QHash<QString, int> m_fieldIndexExact; // the names as written -> index
     QVector<FieldKind> m_kinds;
     QVector<int> m_widths;
     int m_storedCount = 0;
@@ -214,6 +234,7 @@ protected:
     State m_state = Inactive;
     int m_rec = -1;
     bool m_anchored = false; // m_rec is to be found from m_anchorId
+    bool m_recheck = false;  // the rows changed: m_rec may be past the end
     qint64 m_anchorId = -1;
     bool m_bof = true;
     bool m_eof = true;
@@ -227,21 +248,30 @@ protected:
     bool m_stale = false; // a change came while editing
     bool m_writing = false;
 
-    // Page cache over the row set.
-    static constexpr int PageSize = 128;
-    static constexpr int MaxPages = 48;
+    // Page cache over the row set. A page fills as its rows are asked for, a screenful
+    // ahead, from a statement left open where the last rows were read.
+    static constexpr int PageSize = 256;
+    static constexpr int MaxPages = 32;
+    static constexpr int Lookahead = 40;
     struct Page {
         QVector<QVector<QVariant>> rows;
+        bool complete = false; // full, or the last page of the set
         quint64 stamp = 0;
     };
-    bool fetchPage(int page); // false when the page is empty (past the end)
+    void fillPage(int page, int want);
     QHash<int, Page> m_pages;
     quint64 m_stamp = 0;
     std::unique_ptr<QSqlQuery> m_live; // a statement left open where the last page ended
     int m_liveNext = -1;
 
-    // Lookups, forgotten when any table changes.
-    mutable QHash<QString, QVariant> m_lookupCache;
+    // Lookups, their results forgotten when any table changes.
+    struct Lookup {
+        QString table, keyField, resultField, sql;
+        Store::Conn conn;
+        QHash<qint64, QVariant> byNumber;
+        QHash<QString, QVariant> byText;
+    };
+    mutable QVector<Lookup> m_lookups;
 };
 
 // A table of the store, in its natural order (the unique key) or a named index's order.
@@ -274,6 +304,7 @@ public:
     void cancel() override;
     void remove() override;
     bool readOnly() const override { return false; }
+    bool cheapToCount() const override { return true; }
 
     // The row id of the current row, -1 when none.
     qint64 currentRowId();

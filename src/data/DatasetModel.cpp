@@ -1,14 +1,96 @@
 #include "DatasetModel.h"
 
+#include <QEvent>
 #include <QFont>
 
 namespace dorvani {
 
 DatasetModel::DatasetModel(Dataset *ds, QObject *parent) : QAbstractTableModel(parent), m_ds(ds)
 {
-    connect(ds, &Dataset::rowsReset, this, &DatasetModel::reset);
-    connect(ds, &Dataset::opened, this, &DatasetModel::reset);
-    connect(ds, &Dataset::closed, this, &DatasetModel::reset);
+    connect(ds, &Dataset::rowsReset, this, &DatasetModel::onRowsReset);
+    connect(ds, &Dataset::opened, this, &DatasetModel::onRowsReset);
+    connect(ds, &Dataset::closed, this, &DatasetModel::onRowsReset);
+    connect(ds, &Dataset::rowsCounted, this, &DatasetModel::onCountKnown);
+}
+
+void DatasetModel::setView(QWidget *view)
+{
+    if (m_view)
+        m_view->removeEventFilter(this);
+    m_view = view;
+    if (view)
+        view->installEventFilter(this);
+}
+
+bool DatasetModel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_view && event->type() == QEvent::Show)
+        sync();
+    return QAbstractTableModel::eventFilter(watched, event);
+}
+
+void DatasetModel::onRowsReset()
+{
+    if (m_view && !m_view->isVisible()) {
+        m_dirty = true;
+        return;
+    }
+    reset();
+}
+
+void DatasetModel::sync()
+{
+    if (m_dirty)
+        reset();
+}
+
+void DatasetModel::onCountKnown(int rows)
+{
+    if (m_counting || m_exposed < 0 || rows == m_exposed || m_dirty)
+        return;
+    if (rows > m_exposed)
+        expose(rows);
+    else
+        reset();
+}
+
+void DatasetModel::expose(int rows)
+{
+    if (rows <= m_exposed)
+        return;
+    beginInsertRows(QModelIndex(), m_exposed, rows - 1);
+    m_exposed = rows;
+    endInsertRows();
+}
+
+void DatasetModel::ensureExposed(int row)
+{
+    if (!m_ds || !m_ds->active() || row < 0)
+        return;
+    rowCount();
+    if (row < m_exposed)
+        return;
+    try {
+        expose(m_ds->rowsAvailable(row + 1 + FirstRows));
+    } catch (const DbError &) {
+    }
+}
+
+bool DatasetModel::canFetchMore(const QModelIndex &parent) const
+{
+    if (parent.isValid() || !m_ds || !m_ds->active() || m_exposed < 0)
+        return false;
+    return !m_ds->countKnown() || m_ds->recordCount() > m_exposed;
+}
+
+void DatasetModel::fetchMore(const QModelIndex &parent)
+{
+    if (parent.isValid() || !m_ds || !m_ds->active() || m_exposed < 0)
+        return;
+    try {
+        expose(m_ds->rowsAvailable(m_exposed + MoreRows));
+    } catch (const DbError &) {
+    }
 }
 
 void DatasetModel::setColumns(const QList<Column> &columns)
@@ -22,6 +104,8 @@ void DatasetModel::setColumns(const QList<Column> &columns)
 void DatasetModel::reset()
 {
     beginResetModel();
+    m_exposed = -1;
+    m_dirty = false;
     endResetModel();
 }
 
@@ -38,11 +122,19 @@ int DatasetModel::rowCount(const QModelIndex &parent) const
 {
     if (parent.isValid() || !m_ds || !m_ds->active())
         return 0;
-    try {
-        return m_ds->recordCount();
-    } catch (const DbError &) {
-        return 0;
+    if (m_exposed < 0) {
+        // A table counts its rows cheaply; a query shows its first rows and more as the
+        // view scrolls, or all of them once someone has counted them.
+        m_counting = true;
+        try {
+            m_exposed = m_ds->cheapToCount() || m_ds->countKnown() ? m_ds->recordCount()
+                                                                   : m_ds->rowsAvailable(FirstRows);
+        } catch (const DbError &) {
+            m_exposed = 0;
+        }
+        m_counting = false;
     }
+    return m_exposed;
 }
 
 int DatasetModel::columnCount(const QModelIndex &parent) const

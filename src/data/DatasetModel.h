@@ -6,6 +6,7 @@
 
 #include <QAbstractTableModel>
 #include <QPointer>
+#include <QWidget>
 
 namespace dorvani {
 
@@ -27,7 +28,17 @@ public:
     int fieldOfColumn(int column) const;
     void setEditable(bool on) { m_editable = on; }
 
+    // The view whose visibility decides when the model follows its dataset: while the
+    // view is hidden a change is only noted, and the model follows it when shown.
+    void setView(QWidget *view);
+    // Follows a change noted while the view was hidden.
+    void sync();
+    // Makes the model show rows up to the given one (when the dataset moved there).
+    void ensureExposed(int row);
+
     int rowCount(const QModelIndex &parent = {}) const override;
+    bool canFetchMore(const QModelIndex &parent) const override;
+    void fetchMore(const QModelIndex &parent) override;
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
     QVariant headerData(int section, Qt::Orientation o, int role) const override;
@@ -38,9 +49,22 @@ signals:
     // A value typed into a cell could not be stored; the row was given up.
     void writeFailed(const QString &message);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void reset();
+    void onRowsReset();
+    void onCountKnown(int rows);
+    void expose(int rows);
+    // Rows a view asks for first, and for each further batch.
+    static constexpr int FirstRows = 64;
+    static constexpr int MoreRows = 256;
     QPointer<Dataset> m_ds;
+    QPointer<QWidget> m_view;
+    mutable int m_exposed = -1; // rows the model shows; -1 until asked
+    mutable bool m_counting = false;
+    bool m_dirty = false;
     QList<Column> m_columns;
     bool m_allFields = true;
     bool m_editable = false;

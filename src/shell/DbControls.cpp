@@ -28,6 +28,7 @@ void DBGrid::setDataset(Dataset *ds, const QList<DatasetModel::Column> &columns)
     if (m_model)
         m_model->deleteLater();
     m_model = new DatasetModel(ds, this);
+    m_model->setView(this);
     connect(m_model, &DatasetModel::writeFailed, this,
             [](const QString &) { ui().message("Παρουσιάστηκε σφάλμα στην αποθήκευση.", "ΣΦΑΛΜΑ"); });
     setModel(m_model);
@@ -64,6 +65,7 @@ void DBGrid::followDataset()
         return;
     m_syncing = true;
     const int row = ds->recNo();
+    m_model->ensureExposed(row);
     if (row >= 0 && row < m_model->rowCount()) {
         const QModelIndex i = m_model->index(row, qMax(0, currentIndex().column()));
         if (selectionMode() == QAbstractItemView::SingleSelection)
@@ -99,6 +101,7 @@ void DBListBox::setDataset(Dataset *ds, const QString &field)
     if (m_model)
         m_model->deleteLater();
     m_model = new DatasetModel(ds, this);
+    m_model->setView(this);
     m_model->setColumns({{field, field, 0}});
     setModel(m_model);
     setModelColumn(0);
@@ -129,6 +132,7 @@ void DBListBox::followDataset()
         return;
     m_syncing = true;
     const int row = ds->recNo();
+    m_model->ensureExposed(row);
     if (row >= 0 && row < m_model->rowCount()) {
         const QModelIndex i = m_model->index(row, 0);
         selectionModel()->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect);
@@ -150,6 +154,7 @@ void DBLookupComboBox::setListSource(Dataset *list, const QString &listField, co
     m_listField = listField;
     m_keyField = keyField;
     m_model = new DatasetModel(list, this);
+    m_model->setView(this);
     m_model->setColumns({{listField, listField, 0}, {keyField, keyField, 0}});
     setModel(m_model);
     setModelColumn(0);
@@ -187,6 +192,9 @@ int DBLookupComboBox::rowOfKey(const QVariant &key) const
 {
     if (!m_model || key.isNull())
         return -1;
+    m_model->sync();
+    while (m_model->canFetchMore({}))
+        m_model->fetchMore({});
     const QString k = key.toString();
     for (int r = 0; r < m_model->rowCount(); ++r)
         if (m_model->index(r, 1).data(Qt::EditRole).toString() == k)
@@ -214,6 +222,9 @@ bool DBLookupComboBox::selectText(const QString &t)
 {
     if (!m_model)
         return false;
+    m_model->sync();
+    while (m_model->canFetchMore({}))
+        m_model->fetchMore({});
     for (int r = 0; r < m_model->rowCount(); ++r)
         if (m_model->index(r, 0).data().toString() == t) {
             setCurrentIndex(r);

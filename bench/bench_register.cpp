@@ -1,0 +1,207 @@
+// Benchmarks of the register's main paths on an existing program folder (for example one
+// filled by dorvani-make-register):
+//   build/dorvani-bench --home DIR [--runs N]
+// Saving writes citizens; run it on a copy of a register you keep.
+#include "BenchHarness.h"
+#include "BenchSearches.h"
+
+#include "AppContext.h"
+#include "CitizenStore.h"
+#include "DataModule.h"
+#include "DbControls.h"
+#include "Store.h"
+#include "UntLISTAPOL.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QHeaderView>
+#include <QScrollBar>
+
+#include <sqlite3.h>
+
+using namespace dorvani;
+using namespace dorvani::bench;
+
+namespace {
+
+const QList<DatasetModel::Column> resultColumns = {
+    {"EPITHETO", "ΕΠΙΘΕΤΟ", 120},   {"ONOMA", "ΟΝΟΜΑ", 90},          {"PATR", "ΠΑΤΡ.", 90},
+    {"ADDRESS", "ΔΙΕΥΘΥΝΣΗ", 150}, {"POLHNAME", "ΠΟΛΗ", 120},        {"DHMOSNAME", "ΔΗΜΟΣ", 120},
+    {"NOMOSNAME", "ΝΟΜΟΣ", 100},   {"TELO_1", "ΤΗΛ.", 90},           {"SXESHStr", "ΣΧΕΣΗ", 90},
+    {"KOMAStr", "ΚΟΜΜΑ", 110},     {"EPAFHStr", "ΕΠΑΦΕΣ", 110},      {"EpirohStr", "ΕΠΙΡΡΟΗ", 110},
+    {"ASKHSHNAME", "ΑΣΚΗΣΗ", 150}, {"TOT_PSHFOI", "ΣΥΝΟΛΟ", 60}};
+
+// The rows the raw engine steps for a first screen.
+constexpr int screenRows = 30;
+
+// Steps the first rows of a statement straight through SQLite, reading every column.
+double rawFirstScreen(const QString &file, const QString &sql, int rows)
+{
+    sqlite3 *db = nullptr;
+    sqlite3_open_v2(file.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    QElapsedTimer t;
+    t.start();
+    sqlite3_stmt *st = nullptr;
+    sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &st, nullptr);
+    int n = 0;
+    while (n < rows && sqlite3_step(st) == SQLITE_ROW) {
+        for (int c = 0; c < sqlite3_column_count(st); ++c)
+            (void)sqlite3_column_text(st, c);
+        ++n;
+    }
+    sqlite3_finalize(st);
+    const double ms = t.nsecsElapsed() / 1e6;
+    sqlite3_close(db);
+    return ms;
+}
+
+CitizenRecord benchCitizen(int i)
+{
+    CitizenRecord r;
+    r.fields = {{"EPITHETO", QString("ΔΟΚΙΜΑΣΤΙΚΟΣ%1").arg(i)},
+                {"ONOMA", "ΓΕΩΡΓΙΟΣ"},
+                {"PATR", "ΝΙΚΟΛΑΟΣ"},
+                {"ADDRESS", "ΑΘΗΝΑΣ 12"},
+                {"TELO_1", "2710123456"},
+                {"SXESH", 1},
+                {"KOMA", 3},
+                {"EPAFES", "0,2"},
+                {"AVOTE", 3},
+                {"PVOTE", 4},
+                {"BIRTHDAY", "05/03/1961"},
+                {"CELEBRDAY", "23/04"}};
+    r.votes = CitizenStore::coCandidates();
+    if (!r.votes.isEmpty())
+        r.votes[0].votes = 7;
+    r.notes.requests = "ΜΕΤΑΘΕΣΗ";
+    return r;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    QCommandLineOption home("home", "The program folder of the register.", "DIR");
+    QCommandLineOption runs("runs", "How many times each case runs.", "N", "5");
+    parser.addOptions({home, runs});
+    parser.addHelpOption();
+    parser.process(app);
+    if (!parser.isSet(home)) {
+        std::fputs("--home DIR is needed\n", stderr);
+        return 2;
+    }
+    const int times = qMax(1, parser.value(runs).toInt());
+    AppPaths::setHome(parser.value(home));
+    Store store;
+    store.open(AppPaths::db());
+    TDataMdl dm;
+    const int citizens = store.scalar("SELECT COUNT(*) FROM POLITES").toInt();
+    std::printf("register: %d citizens in %s\n\n", citizens, qPrintable(store.mainFile()));
+
+    // ---- searches up to their first screen, beside the raw engine
+    std::printf("Citizen search, first screen of results (%d rows with every derived field)\n", screenRows);
+    DBGrid grid;
+    grid.resize(1200, 30 * (grid.verticalHeader()->defaultSectionSize()) + 40);
+    grid.setDataset(dm.SearchQry, resultColumns);
+    grid.show();
+    for (const BenchSearch &s : benchSearches()) {
+        const QString sql = s.sql();
+        const Timing ours = measure(
+            [&] {
+                dm.SearchQry->close();
+                dm.SearchQry->setSql(sql);
+                dm.SearchQry->open();
+                grid.setDataset(dm.SearchQry, resultColumns);
+                grid.grab(); // paints the first screen: every visible cell fetched and derived
+            },
+            times);
+        const Timing raw = measure([&] { rawFirstScreen(store.mainFile(), sql, screenRows); }, times);
+        report(s.name, ours, raw);
+    }
+
+    std::printf("\nCount and vote sums of a result (from SQL)\n");
+    for (const BenchSearch &s : benchSearches()) {
+        const QString sql = s.sql();
+        const Timing t = measure(
+            [&] {
+                store.scalar("SELECT COUNT(*) FROM (" + sql + ")");
+                store.scalar("SELECT SUM(AVOTE), SUM(PVOTE), SUM(COALESCE(AVOTE,0)+COALESCE(PVOTE,0)), "
+                             "SUM(P_PSHFOI), SUM(PSHFOI_P) FROM ("
+                             + sql + ")");
+            },
+            times);
+        report(s.name, t);
+    }
+
+    // ---- the citizen list and a result of every citizen
+    std::printf("\nOpening\n");
+    TLISTAPOLDlg list(dm);
+    const Timing listOpen = measure(
+        [&] {
+            list.hide();
+            dm.TblPOLITES->close();
+            dm.TblPOLITES->open();
+            list.show();
+            list.grab();
+        },
+        times);
+    report("citizen list, first screen", listOpen);
+    const Timing listEnd = measure(
+        [&] {
+            list.DBGrid1->scrollToBottom();
+            list.grab();
+            list.DBGrid1->scrollToTop();
+            list.grab();
+        },
+        times);
+    report("citizen list, to the last screen and back", listEnd);
+    list.hide();
+
+    const Timing everyone = measure(
+        [&] {
+            dm.SearchQry->close();
+            dm.SearchQry->setSql("Select * From POLITES");
+            dm.SearchQry->open();
+            grid.setDataset(dm.SearchQry, resultColumns);
+            grid.grab();
+            store.scalar("SELECT COUNT(*) FROM (Select * From POLITES)");
+        },
+        times);
+    report("result of every citizen, first screen and count", everyone);
+    const Timing scroll = measure(
+        [&] {
+            grid.verticalScrollBar()->setValue(grid.verticalScrollBar()->maximum() / 2);
+            grid.grab();
+            grid.scrollToBottom();
+            grid.grab();
+        },
+        times);
+    report("result of every citizen, to the middle and the end", scroll);
+    std::printf("%-58s %9.1f MB\n", "peak memory with a result of every citizen shown", peakMemoryMb());
+
+    // ---- saving (durable: each save is its own committed transaction)
+    std::printf("\nSaving\n");
+    static int serial = 0;
+    const Timing saveNew = measure([&] { CitizenStore::insert(benchCitizen(++serial)); }, times * 4);
+    report("new citizen with co-candidate rows and notes", saveNew);
+    const int last = store.scalar("SELECT MAX(AUTONUM) FROM POLITES").toInt();
+    const Timing saveChanged = measure(
+        [&] {
+            CitizenRecord r = benchCitizen(++serial);
+            r.autonum = last;
+            CitizenStore::update(r, 0);
+        },
+        times * 4);
+    report("changed citizen with co-candidate rows and notes", saveChanged);
+    // The citizens this run wrote are removed again.
+    store.exec("DELETE FROM POLITES_Synypops WHERE POLITESID IN (SELECT AUTONUM FROM POLITES WHERE EPITHETO LIKE "
+               "'ΔΟΚΙΜΑΣΤΙΚΟΣ%')");
+    store.exec("DELETE FROM SpecialNotes WHERE POLITES_ID IN (SELECT AUTONUM FROM POLITES WHERE EPITHETO LIKE "
+               "'ΔΟΚΙΜΑΣΤΙΚΟΣ%')");
+    store.exec("DELETE FROM POLITES WHERE EPITHETO LIKE 'ΔΟΚΙΜΑΣΤΙΚΟΣ%'");
+    return 0;
+}
