@@ -535,6 +535,19 @@ void Dataset::moveTo(int row)
 
 bool Dataset::isEmpty() { return !active() || rowValues(0) == nullptr; }
 
+QVariantList Dataset::aggregate(const QStringList &expressions)
+{
+    QVariantList out;
+    if (!active() || expressions.isEmpty())
+        return out;
+    QSqlQuery q = Store::instance().exec("SELECT " + expressions.join(", ") + " FROM (\n" + selectSql() + "\n)",
+                                         selectBinds(), connection(), namedBinds());
+    if (q.next())
+        for (int i = 0; i < expressions.size(); ++i)
+            out << q.value(i);
+    return out;
+}
+
 int Dataset::recordCount()
 {
     if (!active())
