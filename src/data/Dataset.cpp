@@ -540,11 +540,16 @@ QVariantList Dataset::aggregate(const QStringList &expressions)
     QVariantList out;
     if (!active() || expressions.isEmpty())
         return out;
-    QSqlQuery q = Store::instance().exec("SELECT " + expressions.join(", ") + " FROM (\n" + selectSql() + "\n)",
+    // The row count comes with the aggregates, from the same pass over the rows.
+    QSqlQuery q = Store::instance().exec("SELECT COUNT(*), " + expressions.join(", ") + " FROM (\n" + selectSql()
+                                             + "\n)",
                                          selectBinds(), connection(), namedBinds());
-    if (q.next())
+    if (q.next()) {
+        if (m_count < 0)
+            m_count = q.value(0).toInt();
         for (int i = 0; i < expressions.size(); ++i)
-            out << q.value(i);
+            out << q.value(i + 1);
+    }
     return out;
 }
 

@@ -96,7 +96,8 @@ public:
     int recordCount();
     // Aggregates over every row of the dataset, computed by SQL over its row set (with its
     // filter and parameters): "COUNT(*)", "SUM(AVOTE)", ...; one value per expression.
-    // Columns are those of the stored fields; the dataset's own rows are not walked.
+    // Columns are those of the stored fields; the dataset's own rows are not walked. The
+    // row count is learnt in the same pass.
     QVariantList aggregate(const QStringList &expressions);
     int recNo(); // 0-based position of the current row, -1 when none
     // Makes the first row whose fields equal the values exactly the current row.

@@ -325,12 +325,14 @@ QWidget *TFindPersFrm::middleColumn()
     v->addLayout(fam);
 
     auto phones = [&](const QString &title, QLineEdit **fields, const QStringList &names) {
+        // Two numbers a row, so that the column fits the screen.
         auto *g = new QGroupBox(title, w);
-        auto *gl = new QVBoxLayout(g);
-        gl->setSpacing(2);
+        auto *gl = new QGridLayout(g);
+        gl->setVerticalSpacing(2);
+        gl->setContentsMargins(6, 2, 6, 4);
         for (int i = 0; i < names.size(); ++i) {
             fields[i] = lineEdit(names[i], g, 12);
-            gl->addWidget(fields[i]);
+            gl->addWidget(fields[i], i / 2, i % 2);
         }
         v->addWidget(g);
     };

@@ -143,7 +143,6 @@ void TSearchResDlg::fill(const QStringList &resultFields, const QString &descrip
     Label2->clear();
     Label3->clear();
     Label4->clear();
-    DBGrid1->setColumns({});
     m_captions.clear();
 
     Dataset *q = m_dm.SearchQry;
@@ -160,9 +159,6 @@ void TSearchResDlg::fill(const QStringList &resultFields, const QString &descrip
         if (results::isVoteSum(field))
             wanted << field;
     }
-    DBGrid1->setColumns(cols);
-
-    Label1->setText("Βρέθηκαν " + QString::number(q->recordCount()) + " εγγραφές");
     if (!wanted.isEmpty()) {
         // Each sum over every found row, by SQL over the search's own statement.
         static const QHash<QString, QString> expression = {
@@ -195,6 +191,9 @@ void TSearchResDlg::fill(const QStringList &resultFields, const QString &descrip
                 Label4->setText("Σύνολο Ψηφοδελτίων που παραδόθηκαν :" + n);
         }
     }
+    DBGrid1->setColumns(cols);
+    // After the sums: the count is learnt in their pass over the rows.
+    Label1->setText("Βρέθηκαν " + QString::number(q->recordCount()) + " εγγραφές");
     m_description = description;
     Label6->setText(description);
     m_printChooser->setItems(m_captions);
