@@ -628,6 +628,26 @@ void Dataset::moveTo(int row)
 
 bool Dataset::isEmpty() { return !active() || rowValues(0) == nullptr; }
 
+QVariantList Dataset::aggregate(const QStringList &expressions)
+{
+    QVariantList out;
+    if (!active() || expressions.isEmpty())
+        return out;
+    // The row count comes with the aggregates, from the same pass over the rows.
+    QSqlQuery q = Store::instance().exec("SELECT COUNT(*), " + expressions.join(", ") + " FROM (\n" + selectSql()
+                                             + "\n)",
+                                         selectBinds(), connection(), namedBinds());
+    if (q.next()) {
+        for (int i = 0; i < expressions.size(); ++i)
+            out << q.value(i + 1);
+        if (m_count < 0) {
+            m_count = q.value(0).toInt();
+            emit rowsCounted(m_count);
+        }
+    }
+    return out;
+}
+
 int Dataset::recordCount()
 {
     if (!active())

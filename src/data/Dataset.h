@@ -109,6 +109,11 @@ public:
     virtual bool cheapToCount() const { return false; }
     // Makes sure the first n rows are read; returns how many of them exist.
     int rowsAvailable(int n);
+    // Aggregates over every row of the dataset, computed by SQL over its row set (with its
+    // filter and parameters): "COUNT(*)", "SUM(AVOTE)", ...; one value per expression.
+    // Columns are those of the stored fields; the dataset's own rows are not walked. The
+    // row count is learnt in the same pass.
+    QVariantList aggregate(const QStringList &expressions);
     int recNo(); // 0-based position of the current row, -1 when none
     // Makes the first row whose fields equal the values exactly the current row.
     bool locate(const QStringList &fields, const QVariantList &values);

@@ -2,6 +2,7 @@
 #include "CitizenScreens.h"
 #include "Housekeeping.h"
 #include "ReferenceScreens.h"
+#include "SearchScreens.h"
 
 namespace dorvani {
 
@@ -12,6 +13,7 @@ void registerScreens(TMainFrm &main, TDataMdl &dm)
     registerReferenceScreens(main, dm);
     CitizenScreens::registerScreens(main, dm);
     registerHousekeepingScreens(main, dm);
+    registerSearchScreens(main, dm);
 }
 
 } // namespace dorvani

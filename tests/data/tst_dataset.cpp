@@ -280,6 +280,32 @@ private slots:
         QCOMPARE(sum->fieldByName("SUM OF VOTES").value().typeId(), int(QMetaType::LongLong));
     }
 
+    void aggregatesComeFromSqlOverTheRowSet()
+    {
+        addCitizens(300);
+        m_store->exec("UPDATE POLITES SET AVOTE = AUTONUM % 5, PVOTE = CASE WHEN AUTONUM % 2 = 0 THEN 1 END");
+        Query *q = m_dm->SearchQry;
+        q->setSql(QStringList{"Select * From POLITES Where ", "(ONOMA = :Name)", "-- trailing remark"});
+        q->setParam("Name", "ΟΝΟΜΑ2");
+        q->open();
+        QSqlQuery check = m_store->exec("SELECT SUM(AVOTE), COALESCE(SUM(PVOTE),0) FROM POLITES WHERE ONOMA = 'ΟΝΟΜΑ2'");
+        QVERIFY(check.next());
+        const QVariantList got = q->aggregate({"COUNT(*)", "SUM(AVOTE)", "COALESCE(SUM(PVOTE),0)"});
+        QCOMPARE(got.size(), 3);
+        QCOMPARE(got[0].toInt(), 43);
+        QCOMPARE(got[1].toLongLong(), check.value(0).toLongLong());
+        QCOMPARE(got[2].toLongLong(), check.value(1).toLongLong());
+        QVERIFY(got[2].toLongLong() > 0);
+        QCOMPARE(q->cachedRowCount(), 43); // the first page only, read when opened
+        // A filter narrows the aggregates as it narrows the rows.
+        q->setFilter("AVOTE=0");
+        q->setFiltered(true);
+        QCOMPARE(q->aggregate({"COUNT(*)"}).value(0).toInt(), q->recordCount());
+        QVERIFY(q->recordCount() < 43);
+        q->close();
+        QVERIFY(q->aggregate({"COUNT(*)"}).isEmpty());
+    }
+
     void keysTableHasItsOwnConnection()
     {
         Table *p = m_dm->TblPasswords;

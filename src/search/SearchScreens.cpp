@@ -1,0 +1,67 @@
+#include "SearchScreens.h"
+
+#include "CitizenScreens.h"
+#include "DataModule.h"
+#include "Screens.h"
+#include "Ui.h"
+#include "UntFindPers.h"
+#include "UntMain.h"
+#include "UntPedia.h"
+#include "UntPrnPedia.h"
+#include "UntSearchRes.h"
+
+#include <QMdiSubWindow>
+#include <QPointer>
+
+namespace dorvani {
+
+namespace {
+QPointer<TPediaDlg> g_pedia;
+QPointer<TSearchResDlg> g_results;
+QPointer<TPrnPEDIADlg> g_printChooser;
+SearchScreens::ResultsTaker g_taker;
+} // namespace
+
+TPediaDlg *SearchScreens::pedia() { return g_pedia; }
+TSearchResDlg *SearchScreens::results() { return g_results; }
+TPrnPEDIADlg *SearchScreens::printChooser() { return g_printChooser; }
+
+void SearchScreens::setResultsTaker(ResultsTaker taker) { g_taker = std::move(taker); }
+
+void SearchScreens::handOver(const QStringList &resultFields, const QString &description)
+{
+    if (g_taker && g_taker(resultFields, description))
+        return;
+    if (!g_results)
+        return;
+    g_results->fill(resultFields, description);
+    ui().exec(g_results);
+}
+
+void registerSearchScreens(TMainFrm &main, TDataMdl &dm)
+{
+    g_taker = nullptr;
+    g_pedia = new TPediaDlg(&main);
+    g_printChooser = new TPrnPEDIADlg(&main);
+    g_results = new TSearchResDlg(dm, g_pedia, g_printChooser, &main);
+
+    Screens::add("TFindPersFrm", [&main, &dm] {
+        bool created = false;
+        QMdiSubWindow *sub = main.openChild("FindPersFrm", [&] {
+            created = true;
+            return new TFindPersFrm(dm);
+        });
+        sub->showMaximized();
+        // A second command brings the open screen to the front as it is.
+        if (created)
+            if (auto *frm = qobject_cast<TFindPersFrm *>(sub->widget()))
+                frm->prepare();
+    });
+    // The editing screen opened from the results shows them again, unchanged, when it closes.
+    CitizenScreens::setReturn(CitizenScreens::SearchResults, [](int) {
+        if (g_results)
+            ui().exec(g_results);
+    });
+}
+
+} // namespace dorvani

@@ -1,0 +1,243 @@
+#include "UntSearchRes.h"
+
+#include "CitizenScreens.h"
+#include "DataModule.h"
+#include "DbControls.h"
+#include "GridPrintout.h"
+#include "ResultFields.h"
+#include "Screens.h"
+#include "Ui.h"
+#include "UntPedia.h"
+#include "UntPrnPedia.h"
+
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace dorvani {
+
+namespace {
+
+QLabel *boldLabel(const QString &name, const QString &text, QWidget *parent)
+{
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(name);
+    QFont f = l->font();
+    f.setBold(true);
+    l->setFont(f);
+    return l;
+}
+
+// How a column's natural width is changed for a position of the result field list.
+double widthFactor(int position)
+{
+    switch (position) {
+    case 0:
+    case 4:
+    case 6:
+    case 8:
+    case 46: return 0.5;
+    case 24: return 1.7;
+    case 7: return 0.2;
+    default: return 1.0;
+    }
+}
+
+} // namespace
+
+TSearchResDlg::TSearchResDlg(TDataMdl &dm, TPediaDlg *pedia, TPrnPEDIADlg *printChooser, QWidget *parent)
+    : QDialog(parent), m_dm(dm), m_pedia(pedia), m_printChooser(printChooser)
+{
+    setObjectName("SearchResDlg");
+    setWindowTitle("ΑΠΟΤΕΛΕΣΜΑΤΑ ΑΝΑΖΗΤΗΣΗΣ");
+    setModal(true);
+
+    auto *top = new QWidget(this);
+    top->setObjectName("Panel1");
+    Label5 = boldLabel("Label5", "ΚΡΙΤΗΡΙΑ ΑΝΑΖΗΤΗΣΗΣ :", top);
+    Label6 = new QLabel(top);
+    Label6->setObjectName("Label6");
+    Label6->setWordWrap(true);
+    Label6->setMinimumSize(609, 41);
+    Label6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label6->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto *th = new QHBoxLayout(top);
+    th->addWidget(Label5, 0, Qt::AlignTop);
+    th->addWidget(Label6, 1);
+
+    DBGrid1 = new DBGrid(this);
+    DBGrid1->setObjectName("DBGrid1");
+    DBGrid1->setToolTip("ΜΕ ΔΙΠΛΟ ΑΡΙΣΤΕΡΟ ΠΡΟΒΟΛΗ ΚΑΡΤΕΛΛΑΣ ΠΟΛΙΤΗ");
+    DBGrid1->setDataset(dm.SearchQry);
+    DBGrid1->setColumns({});
+    QFont bold = DBGrid1->horizontalHeader()->font();
+    bold.setBold(true);
+    DBGrid1->horizontalHeader()->setFont(bold);
+    DBGrid1->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    DBGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+
+    auto *bottom = new QWidget(this);
+    bottom->setObjectName("Panel2");
+    Label1 = boldLabel("Label1", "Βρέθηκαν :", bottom);
+    Label2 = boldLabel("Label2", QString(), bottom);
+    Label3 = boldLabel("Label3", QString(), bottom);
+    Label4 = boldLabel("Label4", QString(), bottom);
+    BitBtn2 = new QPushButton("&ΔΙΕΥΘΥΝΣΙΟΓΡΑΦΟΣ", bottom);
+    BitBtn2->setObjectName("BitBtn2");
+    BitBtn1 = new QPushButton("Ε&ΚΤΥΠΩΣΗ", bottom);
+    BitBtn1->setObjectName("BitBtn1");
+    CancelBtn = new QPushButton("&ΕΠΙΣΤΡΟΦΗ", bottom);
+    CancelBtn->setObjectName("CancelBtn");
+    for (QPushButton *b : {BitBtn2, BitBtn1, CancelBtn})
+        b->setAutoDefault(false);
+    auto *bg = new QGridLayout(bottom);
+    bg->addWidget(Label1, 0, 0, 1, 3);
+    bg->addWidget(Label2, 1, 0);
+    bg->addWidget(Label3, 1, 1);
+    bg->addWidget(Label4, 1, 2);
+    bg->setColumnStretch(3, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(BitBtn2);
+    buttons->addWidget(BitBtn1);
+    buttons->addWidget(CancelBtn);
+    bg->addLayout(buttons, 0, 4, 2, 1, Qt::AlignRight | Qt::AlignVCenter);
+
+    auto *v = new QVBoxLayout(this);
+    v->addWidget(top);
+    v->addWidget(DBGrid1, 1);
+    v->addWidget(bottom);
+    resize(1000, 640);
+
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { guarded([this] { print(); }); });
+    // The labels screen takes its columns from this grid and its rows from SearchQry.
+    connect(BitBtn2, &QPushButton::clicked, this, [] { Screens::run("TLabelSetupFrm"); });
+    connect(DBGrid1, &DBGrid::rowDoubleClicked, this, [this](int row) { guarded([&] { openRow(row); }); });
+}
+
+void TSearchResDlg::showEvent(QShowEvent *e)
+{
+    QDialog::showEvent(e);
+    BitBtn2->setEnabled(Screens::has("TLabelSetupFrm"));
+}
+
+int TSearchResDlg::naturalWidth(const Dataset *ds, const QString &field, const QString &title, const QFont &gridFont,
+                                const QFont &titleFont)
+{
+    const int index = ds->fieldIndex(field);
+    int chars = index >= 0 ? ds->fieldWidth(index) : 0;
+    if (chars <= 0)
+        chars = 10; // numbers
+    const int needed = QFontMetrics(gridFont).horizontalAdvance('0') * chars + 4;
+    const int titleWidth = QFontMetrics(titleFont).horizontalAdvance(title) + 10;
+    return std::max(needed, titleWidth);
+}
+
+void TSearchResDlg::fill(const QStringList &resultFields, const QString &description)
+{
+    Label2->clear();
+    Label3->clear();
+    Label4->clear();
+    m_captions.clear();
+
+    Dataset *q = m_dm.SearchQry;
+    const QStringList captions = results::captions();
+    QList<DatasetModel::Column> cols;
+    QStringList wanted;
+    for (int n = 0; n < results::Count && n < resultFields.size(); ++n) {
+        if (!m_pedia->isChecked(n))
+            continue;
+        const QString field = resultFields[n];
+        const int natural = naturalWidth(q, field, captions[n], DBGrid1->font(), DBGrid1->horizontalHeader()->font());
+        cols << DatasetModel::Column{field, captions[n], int(natural * widthFactor(n))};
+        m_captions << captions[n];
+        if (results::isVoteSum(field))
+            wanted << field;
+    }
+    if (!wanted.isEmpty()) {
+        // Each sum over every found row, by SQL over the search's own statement.
+        static const QHash<QString, QString> expression = {
+            {"AVOTE", "COALESCE(SUM(AVOTE),0)"},
+            {"PVOTE", "COALESCE(SUM(PVOTE),0)"},
+            {"TOT_PSHFOI", "COALESCE(SUM(COALESCE(AVOTE,0) + COALESCE(PVOTE,0)),0)"},
+            {"P_PSHFOI", "COALESCE(SUM(P_PSHFOI),0)"},
+            {"PSHFOI_P", "COALESCE(SUM(PSHFOI_P),0)"},
+        };
+        static const QStringList order = {"AVOTE", "PVOTE", "TOT_PSHFOI", "P_PSHFOI", "PSHFOI_P"};
+        QStringList exprs, names;
+        for (const QString &f : order)
+            if (wanted.contains(f)) {
+                exprs << expression.value(f);
+                names << f;
+            }
+        const QVariantList sums = q->aggregate(exprs);
+        for (int i = 0; i < names.size() && i < sums.size(); ++i) {
+            const QString n = QString::number(sums[i].toLongLong());
+            const QString &f = names[i];
+            if (f == "AVOTE")
+                Label2->setText("Σύνολο Ατομικών ψήφων :" + n);
+            else if (f == "PVOTE")
+                Label3->setText("Σύνολο Περιφερειακών ψήφων :" + n);
+            else if (f == "TOT_PSHFOI")
+                Label4->setText("Συνολικοί ψήφοι :" + n);
+            else if (f == "P_PSHFOI")
+                Label3->setText("Σύνολο Ψηφοδελτίων προς παράδοση :" + n);
+            else if (f == "PSHFOI_P")
+                Label4->setText("Σύνολο Ψηφοδελτίων που παραδόθηκαν :" + n);
+        }
+    }
+    DBGrid1->setColumns(cols);
+    // After the sums: the count is learnt in their pass over the rows.
+    Label1->setText("Βρέθηκαν " + QString::number(q->recordCount()) + " εγγραφές");
+    m_description = description;
+    Label6->setText(description);
+    m_printChooser->setItems(m_captions);
+}
+
+QList<DatasetModel::Column> TSearchResDlg::columns() const
+{
+    QList<DatasetModel::Column> out = DBGrid1->datasetModel()->columns();
+    for (int i = 0; i < out.size(); ++i)
+        out[i].width = DBGrid1->columnWidth(i);
+    return out;
+}
+
+void TSearchResDlg::print()
+{
+    if (ui().exec(m_printChooser) != QDialog::Accepted)
+        return;
+    const QList<DatasetModel::Column> cols = columns();
+    QList<PrintColumn> printed;
+    for (int i : m_printChooser->checkedItems())
+        if (i < cols.size())
+            printed << PrintColumn{cols[i].field, m_printChooser->ChkBox->item(i)->text(), cols[i].width};
+    if (printed.isEmpty())
+        return;
+    const QString caption = windowTitle(), criteria = m_description, count = Label1->text();
+    const QFont font = DBGrid1->font();
+    Dataset *q = m_dm.SearchQry;
+    setEnabled(false);
+    struct Enable {
+        QWidget *w;
+        ~Enable() { w->setEnabled(true); }
+    } enableAgain{this};
+    ui().printPreview(caption, [=](PageSink &sink) { printDatasetGrid(sink, *q, printed, caption, criteria, count, font); });
+}
+
+void TSearchResDlg::openRow(int row)
+{
+    Dataset *q = m_dm.SearchQry;
+    if (!q->active())
+        return;
+    q->moveTo(row);
+    const int autonum = q->integer("AUTONUM");
+    accept();
+    CitizenScreens::edit(autonum, CitizenScreens::SearchResults);
+}
+
+} // namespace dorvani

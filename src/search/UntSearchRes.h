@@ -1,0 +1,62 @@
+// The results screen: the rows of SearchQry in the columns chosen in the field chooser,
+// the search description, the count and the vote sums (both from SQL over the search's
+// statement, never from walking the rows), the printed list and the way to a citizen's card.
+#pragma once
+
+#include "DatasetModel.h"
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace dorvani {
+
+class DBGrid;
+class TDataMdl;
+class TPediaDlg;
+class TPrnPEDIADlg;
+
+class TSearchResDlg : public QDialog {
+    Q_OBJECT
+public:
+    TSearchResDlg(TDataMdl &dm, TPediaDlg *pedia, TPrnPEDIADlg *printChooser, QWidget *parent = nullptr);
+
+    QLabel *Label5; // "ΚΡΙΤΗΡΙΑ ΑΝΑΖΗΤΗΣΗΣ :"
+    QLabel *Label6; // the search description
+    DBGrid *DBGrid1;
+    QLabel *Label1, *Label2, *Label3, *Label4;
+    QPushButton *BitBtn2;   // address labeller
+    QPushButton *BitBtn1;   // print
+    QPushButton *CancelBtn; // return
+
+    // Builds the columns, the labels and the print chooser's items for the rows SearchQry
+    // holds now: the result field list (55 names) and the search description.
+    void fill(const QStringList &resultFields, const QString &description);
+    QString description() const { return m_description; }
+    // The captions of the grid's columns in column order.
+    QStringList shownCaptions() const { return m_captions; }
+    QList<DatasetModel::Column> columns() const;
+
+    // "Ε&ΚΤΥΠΩΣΗ": the print chooser, then the printed list in a print preview.
+    void print();
+    // A double click: the row's citizen opened for editing; this screen comes back after.
+    void openRow(int row);
+
+    // The width a column of a field starts at: what the field's display size needs in the
+    // grid's font, and at least its title's width.
+    static int naturalWidth(const class Dataset *ds, const QString &field, const QString &title, const QFont &gridFont,
+                            const QFont &titleFont);
+
+protected:
+    void showEvent(QShowEvent *e) override;
+
+private:
+    TDataMdl &m_dm;
+    TPediaDlg *m_pedia;
+    TPrnPEDIADlg *m_printChooser;
+    QString m_description;
+    QStringList m_captions;
+};
+
+} // namespace dorvani
