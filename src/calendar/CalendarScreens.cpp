@@ -4,6 +4,7 @@
 #include "Calendar.h"
 #include "CitizenScreens.h"
 #include "DataModule.h"
+#include "DbControls.h"
 #include "Screens.h"
 #include "Ui.h"
 #include "UntBirthday.h"
@@ -11,6 +12,7 @@
 #include "UntMain.h"
 #include "UntPersCelebr.h"
 
+#include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
 #include <QPointer>
@@ -68,6 +70,21 @@ QPixmap CalendarScreens::birthdayPicture(int size)
         p.drawEllipse(QPointF(s * x, s * 0.2), s * 0.04, s * 0.07);
     }
     return pm;
+}
+
+void CalendarScreens::fitColumns(DBGrid *grid, const QList<DatasetModel::Column> &columns)
+{
+    // Only widths: the columns themselves stay, and so does the row the list is on.
+    const QFontMetrics header(grid->horizontalHeader()->font());
+    const QFontMetrics cells(grid->font());
+    QAbstractItemModel *m = grid->model();
+    const int rows = qMin(m->rowCount(), 60); // the first rows stand for the rest
+    for (int c = 0; c < int(columns.size()); ++c) {
+        int w = qMax(columns[c].width, header.horizontalAdvance(columns[c].title) + 18);
+        for (int r = 0; r < rows; ++r)
+            w = qMax(w, cells.horizontalAdvance(m->index(r, c).data().toString()) + 12);
+        grid->setColumnWidth(c, w);
+    }
 }
 
 void registerCalendarScreens(TMainFrm &main, TDataMdl &dm)

@@ -13,6 +13,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace dorvani {
@@ -120,9 +121,16 @@ bool TBirthdayDlg::search()
     Query *q = query();
     q->setSql(*sql);
     q->open();
-    DBGrid1->setColumns(columns());
+    CalendarScreens::fitColumns(DBGrid1, columns());
     showCount();
     return true;
+}
+
+void TBirthdayDlg::showEvent(QShowEvent *e)
+{
+    QDialog::showEvent(e);
+    // Laid out now: the columns take the room their values need.
+    CalendarScreens::fitColumns(DBGrid1, columns());
 }
 
 void TBirthdayDlg::showCount()

@@ -39,6 +39,9 @@ public:
     void openRow(int row);
     void showAgain(int autonum);
 
+protected:
+    void showEvent(QShowEvent *e) override;
+
 private:
     void showCount();
     TDataMdl &m_dm;

@@ -11,6 +11,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QResizeEvent>
 
 namespace dorvani {
@@ -83,13 +84,20 @@ bool TPersCelebrDlg::search(const QString &names, const QString &day, const QStr
         m_qry->open();
         found = !m_qry->isEmpty();
     }
-    DBGrid1->setColumns(columns());
+    CalendarScreens::fitColumns(DBGrid1, columns());
     if (!found) {
         m_qry->close();
         ui().message(calendar::nobodyCelebratesMessage(), QString(), Ui::Icon::Information);
     }
     showCount();
     return found;
+}
+
+void TPersCelebrDlg::showEvent(QShowEvent *e)
+{
+    QDialog::showEvent(e);
+    // Laid out now: the columns take the room their values need.
+    CalendarScreens::fitColumns(DBGrid1, columns());
 }
 
 void TPersCelebrDlg::showCount()

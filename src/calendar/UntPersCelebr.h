@@ -35,6 +35,7 @@ public:
     void showAgain(int autonum);
 
 protected:
+    void showEvent(QShowEvent *e) override;
     void resizeEvent(QResizeEvent *e) override;
 
 private:

@@ -184,7 +184,7 @@ private slots:
             QCOMPARE(names.join(" "), expected.join(" ")); // in surname order
             QCOMPARE(count, QString("Βρέθηκαν %1 εγγραφές").arg(expected.size()));
             QCOMPARE(titles, (QStringList{"ΕΠΙΘΕΤΟ", "ONOMA", "ΠΑΤΡ.", "ΤΗΛ.ΟΙΚΙΑΣ", "ΤΗΛ.ΕΡΓΑΣΙΑΣ", "ΚΙΝΗΤΟ"}));
-            QCOMPARE(widths.mid(0, 3), (QList<int>{150, 100, 80}));
+            QVERIFY(widths[0] >= 150 && widths[1] >= 100 && widths[2] >= 80);
             // The grid reaches down to 10 pixels above the count line, whatever the size.
             QCOMPARE(gaps, (QList<int>{10, 10}));
         }
