@@ -295,6 +295,7 @@ bool TCelebritiesDlg::eventFilter(QObject *watched, QEvent *event)
             guarded([this] { monthLeft(); });
     } else if (event->type() == QEvent::FocusIn && watched == Edit3) {
         Keyboard::switchToGreek();
+        Keyboard::setCapsLock(true);
     } else if (event->type() == QEvent::KeyPress) {
         auto *k = static_cast<QKeyEvent *>(event);
         if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {

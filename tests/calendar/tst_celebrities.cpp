@@ -7,6 +7,7 @@
 #include "CalendarFixture.h"
 #include "DbControls.h"
 #include "GreekText.h"
+#include "InputHelpers.h"
 #include "ProgramFixture.h"
 #include "RegisterFixture.h"
 #include "UntCelebritiesDlg.h"
@@ -54,6 +55,15 @@ QString names(int day, int month)
         .scalar("SELECT NAME FROM CELEBRITIES WHERE DDATE=? AND MONTHSID=?", {day, month})
         .toString();
 }
+
+class FakeKeyboard : public KeyboardBackend {
+public:
+    int entry = 0;
+    QStringList layouts;
+    int capsEntry() override { return entry; }
+    void setCapsEntry(int v) override { entry = v; }
+    void activateLayout(const QString &id) override { layouts << id; }
+};
 
 int calendarRows() { return Store::instance().scalar("SELECT COUNT(*) FROM CELEBRITIES").toInt(); }
 
@@ -177,6 +187,14 @@ private slots:
             test::pressKey(d->Edit2, Qt::Key_Return);
             QCOMPARE(p->ui.messages(), QStringList{calendar::invalidDayMessage()});
             QCOMPARE(d->Edit3->text(), QString());
+            // Entering the names field switches to Greek with caps lock on.
+            FakeKeyboard k;
+            Keyboard::setBackend(&k);
+            QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
+            QCoreApplication::sendEvent(d->Edit3, &in);
+            Keyboard::setBackend(nullptr);
+            QCOMPARE(k.layouts, QStringList{"00000408"});
+            QCOMPARE(k.entry, 1);
         });
     }
 
