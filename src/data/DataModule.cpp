@@ -207,6 +207,7 @@ TDataMdl::TDataMdl(QObject *parent) : QObject(parent)
     TblPOLITES->addCalcField("SXESHStr", 30,
                              [](const RowRef &r) { return codes::text(codes::sxesh(), r.value("SXESH")); });
     TblPOLITES->addLookupField("PolhONOMA", 60, "POLH", "POLEIS", "AUTONUM", "POLH");
+    CelebrQry->addLookupField("PolhOnoma", 50, "POLH", "POLEIS", "AUTONUM", "POLH");
 
     TblEklogikaK->addLookupField("NomosStr", 30, "NOMOS", "NOMOI", "AUTONUM", "NOMOS");
     TblEklogikaK->addLookupField("DhmosStr", 100, "DHMOS", "DHMOI", "AUTONUM", "DHMOS");

@@ -1,4 +1,5 @@
 #include "Application.h"
+#include "CalendarScreens.h"
 #include "CitizenScreens.h"
 #include "Housekeeping.h"
 #include "ReferenceScreens.h"
@@ -12,6 +13,7 @@ void registerScreens(TMainFrm &main, TDataMdl &dm)
 {
     registerReferenceScreens(main, dm);
     CitizenScreens::registerScreens(main, dm);
+    registerCalendarScreens(main, dm);
     registerHousekeepingScreens(main, dm);
     registerSearchScreens(main, dm);
 }
