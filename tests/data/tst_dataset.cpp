@@ -296,7 +296,7 @@ private slots:
         QCOMPARE(got[1].toLongLong(), check.value(0).toLongLong());
         QCOMPARE(got[2].toLongLong(), check.value(1).toLongLong());
         QVERIFY(got[2].toLongLong() > 0);
-        QCOMPARE(q->cachedRowCount(), 43); // the first page only, read when opened
+        QVERIFY(q->cachedRowCount() <= 43); // only the rows read when opened, not walked
         // A filter narrows the aggregates as it narrows the rows.
         q->setFilter("AVOTE=0");
         q->setFiltered(true);
