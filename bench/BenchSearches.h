@@ -1,18 +1,20 @@
-// The searches the benchmarks time: criteria typical of an office.
+// The searches the benchmarks time: criteria records typical of an office, built by the
+// program's own search builder.
 #pragma once
+
+#include "SearchBuilder.h"
 
 #include <QList>
 #include <QString>
-
-#include <functional>
 
 namespace dorvani::bench {
 
 struct BenchSearch {
     QString name;
-    std::function<QString()> sql;
+    SearchCriteria criteria;
 };
 
+// Criteria over the register that is open (its towns, influences and settings).
 QList<BenchSearch> benchSearches();
 
 } // namespace dorvani::bench

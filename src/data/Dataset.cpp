@@ -363,6 +363,15 @@ void Dataset::invalidate()
     resetLive();
     m_pages.clear();
     m_count = -1;
+    ++m_rowsGeneration;
+}
+
+void Dataset::learnCount(int rows)
+{
+    if (!active() || m_count >= 0 || rows < 0)
+        return;
+    m_count = rows;
+    emit rowsCounted(rows);
 }
 
 void Dataset::resetLive()

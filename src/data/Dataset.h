@@ -109,6 +109,17 @@ public:
     virtual bool cheapToCount() const { return false; }
     // Makes sure the first n rows are read; returns how many of them exist.
     int rowsAvailable(int n);
+    // The statement of the rows, for running it elsewhere (on another connection).
+    struct Statement {
+        QString sql;
+        QVariantList binds;
+        QHash<QString, QVariant> named;
+    };
+    Statement statement() const { return {selectSql(), selectBinds(), namedBinds()}; }
+    // Changes each time the rows are read anew (opened, refreshed, filtered, followed).
+    quint64 rowsGeneration() const { return m_rowsGeneration; }
+    // The number of rows, counted elsewhere over the same rows.
+    void learnCount(int rows);
     // Aggregates over every row of the dataset, computed by SQL over its row set (with its
     // filter and parameters): "COUNT(*)", "SUM(AVOTE)", ...; one value per expression.
     // Columns are those of the stored fields; the dataset's own rows are not walked. The
@@ -244,6 +255,7 @@ protected:
     bool m_bof = true;
     bool m_eof = true;
     int m_count = -1; // -1 unknown
+    quint64 m_rowsGeneration = 0;
 
     QString m_filterText;
     bool m_filtered = false;

@@ -1,11 +1,13 @@
 #include "Store.h"
 
+#include "BackgroundAggregate.h"
 #include "GreekText.h"
 #include "Schema.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlRecord>
@@ -280,6 +282,7 @@ void Store::open(const QString &dataFolder)
 
 void Store::close()
 {
+    BackgroundAggregate::cancelAll();
     if (m_open)
         emit aboutToClose();
     for (Conn c : {Main, Pass}) {
@@ -459,6 +462,60 @@ void Store::notifyChanged(const QString &table)
     emit tableChanged(name);
 }
 
+namespace {
+
+QString literalText(const QString &sql, const Token &t)
+{
+    return sql.mid(t.start + 1, t.end - t.start - 2).replace("''", "'");
+}
+
+bool isWord(const Token &t, const char *word) { return t.kind == Token::Word && t.text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0; }
+
+// A run of "F LIKE 'dd/mm%' OR F LIKE ..." that makes up a whole group (between "(" and
+// ")") or a whole condition (after WHERE, up to ORDER, GROUP, LIMIT or the end), with
+// patterns of digits and slashes of one length. It matches the same rows as
+// "substr(F, 1, n) IN ('dd/mm', ...)", which SQLite tests with one lookup per row instead
+// of one LIKE per day: a year of days becomes 366 lookups fewer per citizen.
+struct PrefixChain {
+    int endToken = -1; // the first token after the run
+    QString replacement;
+};
+
+PrefixChain prefixChain(const QString &sql, const QVector<Token> &toks, int i)
+{
+    PrefixChain none;
+    if (i == 0 || !(toks[i - 1].kind == Token::Other ? toks[i - 1].text == "(" : isWord(toks[i - 1], "WHERE")))
+        return none;
+    const QString field = toks[i].text;
+    QStringList prefixes;
+    int length = -1;
+    int j = i;
+    for (;;) {
+        if (j + 2 >= toks.size() || toks[j].kind != Token::Word || toks[j].text.compare(field, Qt::CaseInsensitive) != 0
+            || !isWord(toks[j + 1], "LIKE") || toks[j + 2].kind != Token::Literal)
+            return none;
+        const QString pattern = literalText(sql, toks[j + 2]);
+        static const QRegularExpression dayPattern("^[0-9/]+%$");
+        if (!dayPattern.match(pattern).hasMatch() || (length >= 0 && pattern.size() - 1 != length))
+            return none;
+        length = int(pattern.size()) - 1;
+        prefixes << sqlQuote(pattern.left(length));
+        j += 3;
+        if (j < toks.size() && isWord(toks[j], "OR")) {
+            ++j;
+            continue;
+        }
+        break;
+    }
+    const bool closes = j == toks.size() || (toks[j].kind == Token::Other && toks[j].text == ")")
+                        || isWord(toks[j], "ORDER") || isWord(toks[j], "GROUP") || isWord(toks[j], "LIMIT");
+    if (!closes || prefixes.size() < 4)
+        return none;
+    return {j, QString("substr(%1, 1, %2) IN (%3)").arg(field).arg(length).arg(prefixes.join(", "))};
+}
+
+} // namespace
+
 QString Store::normaliseSql(const QString &sql)
 {
     QString out;
@@ -468,6 +525,7 @@ QString Store::normaliseSql(const QString &sql)
     for (int i = 0; i < toks.size(); ++i) {
         const Token &t = toks[i];
         QString replacement;
+        int last = i;
         if (t.kind == Token::QuotedName && t.text.contains('.')) {
             // A table named by its file name, as in "TO.db".
             if (const TableDef *def = Schema::find(t.text))
@@ -476,11 +534,18 @@ QString Store::normaliseSql(const QString &sql)
             const QString up = t.text.toUpper();
             if (up == "TO" || up == "NO")
                 replacement = '"' + up + '"';
+        } else if (t.kind == Token::Word && i + 1 < toks.size() && isWord(toks[i + 1], "LIKE")) {
+            const PrefixChain chain = prefixChain(sql, toks, i);
+            if (chain.endToken > 0) {
+                replacement = chain.replacement;
+                last = chain.endToken - 1;
+            }
         }
         if (!replacement.isNull()) {
             out += QStringView(sql).mid(pos, t.start - pos);
             out += replacement;
-            pos = t.end;
+            pos = toks[last].end;
+            i = last;
         }
     }
     out += QStringView(sql).mid(pos);

@@ -1,5 +1,6 @@
 #include "UntSearchRes.h"
 
+#include "BackgroundAggregate.h"
 #include "CitizenScreens.h"
 #include "DataModule.h"
 #include "DbControls.h"
@@ -138,6 +139,8 @@ int TSearchResDlg::naturalWidth(const Dataset *ds, const QString &field, const Q
     return std::max(needed, titleWidth);
 }
 
+TSearchResDlg::~TSearchResDlg() = default;
+
 void TSearchResDlg::fill(const QStringList &resultFields, const QString &description)
 {
     Label2->clear();
@@ -159,25 +162,29 @@ void TSearchResDlg::fill(const QStringList &resultFields, const QString &descrip
         if (results::isVoteSum(field))
             wanted << field;
     }
-    if (!wanted.isEmpty()) {
-        // Each sum over every found row, by SQL over the search's own statement.
-        static const QHash<QString, QString> expression = {
-            {"AVOTE", "COALESCE(SUM(AVOTE),0)"},
-            {"PVOTE", "COALESCE(SUM(PVOTE),0)"},
-            {"TOT_PSHFOI", "COALESCE(SUM(COALESCE(AVOTE,0) + COALESCE(PVOTE,0)),0)"},
-            {"P_PSHFOI", "COALESCE(SUM(P_PSHFOI),0)"},
-            {"PSHFOI_P", "COALESCE(SUM(PSHFOI_P),0)"},
-        };
-        static const QStringList order = {"AVOTE", "PVOTE", "TOT_PSHFOI", "P_PSHFOI", "PSHFOI_P"};
-        QStringList exprs, names;
-        for (const QString &f : order)
-            if (wanted.contains(f)) {
-                exprs << expression.value(f);
-                names << f;
-            }
-        const QVariantList sums = q->aggregate(exprs);
-        for (int i = 0; i < names.size() && i < sums.size(); ++i) {
-            const QString n = QString::number(sums[i].toLongLong());
+    // The count and each wanted sum over every found row, by SQL over the search's own
+    // statement, off the screen's thread: a large result shows at once and its totals follow.
+    static const QHash<QString, QString> expression = {
+        {"AVOTE", "COALESCE(SUM(AVOTE),0)"},
+        {"PVOTE", "COALESCE(SUM(PVOTE),0)"},
+        {"TOT_PSHFOI", "COALESCE(SUM(COALESCE(AVOTE,0) + COALESCE(PVOTE,0)),0)"},
+        {"P_PSHFOI", "COALESCE(SUM(P_PSHFOI),0)"},
+        {"PSHFOI_P", "COALESCE(SUM(PSHFOI_P),0)"},
+    };
+    static const QStringList order = {"AVOTE", "PVOTE", "TOT_PSHFOI", "P_PSHFOI", "PSHFOI_P"};
+    QStringList exprs, names;
+    for (const QString &f : order)
+        if (wanted.contains(f)) {
+            exprs << expression.value(f);
+            names << f;
+        }
+    DBGrid1->setColumns(cols);
+    Label1->setText("Καταμέτρηση των εγγραφών...");
+    m_totals = std::make_unique<BackgroundAggregate>(q, exprs);
+    connect(m_totals.get(), &BackgroundAggregate::finished, this, [this, names](const QVariantList &values) {
+        Label1->setText("Βρέθηκαν " + QString::number(values.value(0).toInt()) + " εγγραφές");
+        for (int i = 0; i < names.size() && i + 1 < values.size(); ++i) {
+            const QString n = QString::number(values[i + 1].toLongLong());
             const QString &f = names[i];
             if (f == "AVOTE")
                 Label2->setText("Σύνολο Ατομικών ψήφων :" + n);
@@ -190,10 +197,12 @@ void TSearchResDlg::fill(const QStringList &resultFields, const QString &descrip
             else if (f == "PSHFOI_P")
                 Label4->setText("Σύνολο Ψηφοδελτίων που παραδόθηκαν :" + n);
         }
-    }
-    DBGrid1->setColumns(cols);
-    // After the sums: the count is learnt in their pass over the rows.
-    Label1->setText("Βρέθηκαν " + QString::number(q->recordCount()) + " εγγραφές");
+    });
+    connect(m_totals.get(), &BackgroundAggregate::failed, this, [this](const QString &error) {
+        Label1->setText("Βρέθηκαν " + QString::number(m_dm.SearchQry->recordCount()) + " εγγραφές");
+        Q_UNUSED(error);
+    });
+    m_totals->wait(60); // a small result has its totals before the screen shows
     m_description = description;
     Label6->setText(description);
     m_printChooser->setItems(m_captions);
@@ -211,6 +220,8 @@ void TSearchResDlg::print()
 {
     if (ui().exec(m_printChooser) != QDialog::Accepted)
         return;
+    if (m_totals)
+        m_totals->wait(); // the printout names the count
     const QList<DatasetModel::Column> cols = columns();
     QList<PrintColumn> printed;
     for (int i : m_printChooser->checkedItems())

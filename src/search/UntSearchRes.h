@@ -7,6 +7,8 @@
 
 #include <QDialog>
 
+#include <memory>
+
 class QLabel;
 class QPushButton;
 
@@ -17,10 +19,13 @@ class TDataMdl;
 class TPediaDlg;
 class TPrnPEDIADlg;
 
+class BackgroundAggregate;
+
 class TSearchResDlg : public QDialog {
     Q_OBJECT
 public:
     TSearchResDlg(TDataMdl &dm, TPediaDlg *pedia, TPrnPEDIADlg *printChooser, QWidget *parent = nullptr);
+    ~TSearchResDlg() override;
 
     QLabel *Label5; // "ΚΡΙΤΗΡΙΑ ΑΝΑΖΗΤΗΣΗΣ :"
     QLabel *Label6; // the search description
@@ -57,6 +62,7 @@ private:
     TPrnPEDIADlg *m_printChooser;
     QString m_description;
     QStringList m_captions;
+    std::unique_ptr<BackgroundAggregate> m_totals;
 };
 
 } // namespace dorvani

@@ -1,5 +1,6 @@
 // Datasets: walking in the natural order a page at a time, locate, filters, the
 // master-detail chains, editing with its failures, and following changes made elsewhere.
+#include "BackgroundAggregate.h"
 #include "DataModule.h"
 #include "Store.h"
 #include "TestSupport.h"
@@ -304,6 +305,46 @@ private slots:
         QVERIFY(q->recordCount() < 43);
         q->close();
         QVERIFY(q->aggregate({"COUNT(*)"}).isEmpty());
+    }
+
+    void totalsFromAConnectionOfTheirOwn()
+    {
+        addCitizens(3000);
+        Query *q = m_dm->SearchQry;
+        q->setSql("Select * From POLITES Where ONOMA <> :Name");
+        q->setParam("Name", "ΟΝΟΜΑ1");
+        q->open();
+        QVERIFY(!q->countKnown());
+        QSignalSpy counted(q, &Dataset::rowsCounted);
+        BackgroundAggregate a(q, {"SUM(LENGTH(ONOMA))"});
+        QVERIFY(a.wait());
+        const int expected = m_store->scalar("SELECT COUNT(*) FROM POLITES WHERE ONOMA <> 'ΟΝΟΜΑ1'").toInt();
+        QCOMPARE(a.values().value(0).toInt(), expected);
+        QCOMPARE(a.values().value(1).toInt(), expected * 6);
+        QVERIFY(q->countKnown()); // the dataset learnt its count
+        QCOMPARE(q->recordCount(), expected);
+        QCOMPARE(counted.count(), 1);
+
+        // Rows read anew meanwhile: the count is not taken for the new rows.
+        q->refresh();
+        BackgroundAggregate b(q, {});
+        q->setFilter("ONOMA='ΟΝΟΜΑ2'");
+        q->setFiltered(true);
+        QVERIFY(b.wait());
+        QVERIFY(!q->countKnown());
+
+        // A pass that is stopped delivers nothing.
+        BackgroundAggregate c(q, {"SUM(LENGTH(EPITHETO))"});
+        QSignalSpy done(&c, &BackgroundAggregate::finished);
+        c.cancel();
+        QVERIFY(!c.running());
+        QCoreApplication::processEvents();
+        QCOMPARE(done.count(), 0);
+
+        // A statement the engine refuses reports its error.
+        BackgroundAggregate d(q, {"SUM(NOSUCHFIELD)"});
+        QVERIFY(!d.wait());
+        QVERIFY(!d.error().isEmpty());
     }
 
     void keysTableHasItsOwnConnection()
