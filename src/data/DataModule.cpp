@@ -53,20 +53,30 @@ QString TDataMdl::epirohName(const Dataset *ds, int id) const
     return ds->lookup(*it, id).toString();
 }
 
-// The place of voting of a centre, computed by the centre's own derived text and cached
-// per centre like any lookup.
+// The place of voting of a centre: its prefecture, municipality, name and district.
 QString TDataMdl::centreText(const Dataset *ds, const QVariant &id) const
 {
     if (id.isNull())
         return {};
-    const QVariant centre = ds->lookup("EklogikaK", "AUTONUM", "EKLOGIKOK", id);
-    if (ds->lookup("EklogikaK", "AUTONUM", "AUTONUM", id).toString().isEmpty())
+    struct Ids {
+        int exists, centre, nomos, dhmos, district, nomosName, dhmosName;
+    };
+    static thread_local QHash<const Dataset *, Ids> known;
+    auto it = known.find(ds);
+    if (it == known.end())
+        it = known.insert(ds, Ids{ds->lookupId("EklogikaK", "AUTONUM", "AUTONUM"),
+                                  ds->lookupId("EklogikaK", "AUTONUM", "EKLOGIKOK"),
+                                  ds->lookupId("EklogikaK", "AUTONUM", "NOMOS"),
+                                  ds->lookupId("EklogikaK", "AUTONUM", "DHMOS"),
+                                  ds->lookupId("EklogikaK", "AUTONUM", "ENORIA"),
+                                  ds->lookupId("NOMOI", "AUTONUM", "NOMOS"),
+                                  ds->lookupId("DHMOI", "AUTONUM", "DHMOS")});
+    const Ids &i = *it;
+    if (ds->lookup(i.exists, id).toString().isEmpty())
         return {}; // no such centre
-    const QVariant nomos = ds->lookup("EklogikaK", "AUTONUM", "NOMOS", id);
-    const QVariant dhmos = ds->lookup("EklogikaK", "AUTONUM", "DHMOS", id);
-    const QVariant district = ds->lookup("EklogikaK", "AUTONUM", "ENORIA", id);
-    return allStr(ds->lookup("NOMOI", "AUTONUM", "NOMOS", nomos).toString(),
-                  ds->lookup("DHMOI", "AUTONUM", "DHMOS", dhmos).toString(), centre.toString(), district.toString());
+    return allStr(ds->lookup(i.nomosName, ds->lookup(i.nomos, id)).toString(),
+                  ds->lookup(i.dhmosName, ds->lookup(i.dhmos, id)).toString(), ds->lookup(i.centre, id).toString(),
+                  ds->lookup(i.district, id).toString());
 }
 
 // The derived fields that every result set over the citizens carries.

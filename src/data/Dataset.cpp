@@ -340,7 +340,6 @@ void Dataset::close()
     m_anchored = false;
     m_bof = m_eof = true;
     m_state = Inactive;
-    clearLookups();
     emit stateChanged();
     emit closed();
     emit rowsReset();
@@ -768,9 +767,9 @@ void Dataset::followChange()
 
 void Dataset::onTableChanged(const QString &table)
 {
+    clearLookups(); // also while closed: the names looked up may have changed
     if (!active() || m_writing)
         return;
-    clearLookups();
     if (!table.isEmpty() && !dependsOn(table) && !m_calcTables.contains(table.toUpper()))
         return;
     if (editing()) {
@@ -1331,6 +1330,7 @@ void Query::setSql(const QString &sql)
     if (active())
         close();
     m_sql = sql;
+    m_executable = stripStatement(Store::normaliseSql(sql));
     m_tables = Store::tablesOf(sql);
 }
 
@@ -1339,7 +1339,7 @@ void Query::setParam(const QString &name, const QVariant &value)
     m_params.insert(name.startsWith(':') ? name.mid(1) : name, value);
 }
 
-QString Query::baseSql() const { return stripStatement(Store::normaliseSql(m_sql)); }
+QString Query::baseSql() const { return m_executable; }
 
 QString Query::selectSql() const
 {

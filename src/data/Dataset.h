@@ -269,7 +269,7 @@ protected:
     // ahead, from a statement left open where the last rows were read.
     static constexpr int PageSize = 256;
     static constexpr int MaxPages = 32;
-    static constexpr int Lookahead = 40;
+    static constexpr int Lookahead = 8;
     struct Page {
         QVector<QVector<QVariant>> rows;
         bool complete = false; // full, or the last page of the set
@@ -392,6 +392,7 @@ protected:
 private:
     QString baseSql() const;
     QString m_sql;
+    QString m_executable; // the text as SQLite runs it, worked out once
     QHash<QString, QVariant> m_params;
     QStringList m_tables;
     Store::Conn m_conn = Store::Main;

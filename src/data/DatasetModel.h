@@ -58,7 +58,7 @@ private:
     void onCountKnown(int rows);
     void expose(int rows);
     // Rows a view asks for first, and for each further batch.
-    static constexpr int FirstRows = 64;
+    static constexpr int FirstRows = 40;
     static constexpr int MoreRows = 256;
     QPointer<Dataset> m_ds;
     QPointer<QWidget> m_view;

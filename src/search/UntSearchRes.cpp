@@ -202,7 +202,7 @@ void TSearchResDlg::fill(const QStringList &resultFields, const QString &descrip
         Label1->setText("Βρέθηκαν " + QString::number(m_dm.SearchQry->recordCount()) + " εγγραφές");
         Q_UNUSED(error);
     });
-    m_totals->wait(60); // a small result has its totals before the screen shows
+    m_totals->wait(20); // a small result has its totals before the screen shows
     m_description = description;
     Label6->setText(description);
     m_printChooser->setItems(m_captions);
