@@ -30,16 +30,12 @@ inline Timing measure(const std::function<void()> &run, int times)
     return {ms[ms.size() / 2], ms.front(), ms.back()};
 }
 
+// A name padded to a column by characters (printf pads by bytes, and Greek takes two).
+inline QByteArray column(const QString &name, int width = 50) { return name.leftJustified(width).toUtf8(); }
+
 inline void report(const QString &name, const Timing &t)
 {
-    std::printf("%-58s %9.2f ms  (best %.2f, worst %.2f)\n", name.toUtf8().constData(), t.median, t.best, t.worst);
-    std::fflush(stdout);
-}
-
-inline void report(const QString &name, const Timing &ours, const Timing &raw)
-{
-    std::printf("%-58s %9.2f ms  raw %8.2f ms  ratio %5.2f\n", name.toUtf8().constData(), ours.median, raw.median,
-                raw.median > 0 ? ours.median / raw.median : 0.0);
+    std::printf("%s %9.2f ms  (best %.2f, worst %.2f)\n", column(name).constData(), t.median, t.best, t.worst);
     std::fflush(stdout);
 }
 

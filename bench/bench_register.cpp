@@ -149,14 +149,14 @@ int main(int argc, char **argv)
             for (int f = 0; f < dm.SearchQry->fieldCount(); ++f)
                 dm.SearchQry->valueAt(row, f);
     };
-    std::printf("%-58s %12s %12s %7s %12s\n", "", "data path", "raw SQLite", "ratio", "screen");
+    std::printf("%s %12s %12s %7s %12s\n", column("").constData(), "data path", "raw SQLite", "ratio", "screen");
     for (const BenchSearch &s : benchSearches()) {
         const BuiltSearch b = SearchBuilder::build(s.criteria);
         const Timing data = measure([&] { firstRows(b); }, times);
         const QString executed = Store::normaliseSql(b.sql());
         const Timing raw = measure([&] { rawFirstScreen(store.mainFile(), executed, screenRows); }, times);
         const Timing screen = measure([&] { firstScreen(b); }, times);
-        std::printf("%-58s %9.2f ms %9.2f ms %7.2f %9.2f ms\n", s.name.toUtf8().constData(), data.median, raw.median,
+        std::printf("%s %9.2f ms %9.2f ms %7.2f %9.2f ms\n", column(s.name).constData(), data.median, raw.median,
                     raw.median > 0 ? data.median / raw.median : 0.0, screen.median);
     }
     results.hide();
@@ -224,7 +224,7 @@ int main(int argc, char **argv)
         },
         times);
     report("result of every citizen, to the middle and the end", scroll);
-    std::printf("%-58s %9.1f MB\n", "peak memory with a result of every citizen shown", peakMemoryMb());
+    std::printf("%s %9.1f MB\n", column("peak memory with a result of every citizen shown").constData(), peakMemoryMb());
 
     // ---- saving (durable: each save is its own committed transaction); the result grid
     // is put away first, as no citizen is saved while a result is on screen.
