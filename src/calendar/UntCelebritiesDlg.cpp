@@ -9,7 +9,7 @@
 #include "Ui.h"
 #include "UntPersCelebr.h"
 #include "UntPrnCelebr.h"
-#include "UntRythmiseis.h"
+#include "FormParts.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -43,63 +43,16 @@ const QColor rightColour(49, 186, 225);
 const QColor buttonsColour(20, 196, 173);
 const QColor maroon(128, 0, 0);
 
-void paint(QWidget *w, const QColor &c)
-{
-    w->setAutoFillBackground(true);
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, c);
-    w->setPalette(p);
-}
+using form::boldLabel;
+using form::digitEdit;
+using form::lineEdit;
+using form::lookup;
+using form::paint;
+using form::pickList;
 
-QFrame *bar(QWidget *parent)
-{
-    auto *f = new QFrame(parent);
-    f->setFixedWidth(5);
-    paint(f, maroon);
-    return f;
-}
+QFrame *bar(QWidget *parent) { return form::divider(parent, maroon); }
 
-QLineEdit *lineEdit(const QString &name, QWidget *parent, int maxLength = 0)
-{
-    auto *e = new QLineEdit(parent);
-    e->setObjectName(name);
-    if (maxLength > 0)
-        e->setMaxLength(maxLength);
-    return e;
-}
-
-QLineEdit *digitEdit(const QString &name, QWidget *parent, int maxLength = 0)
-{
-    QLineEdit *e = lineEdit(name, parent, maxLength);
-    setDigitsOnly(e);
-    e->setProperty("digits", true);
-    return e;
-}
-
-DBLookupComboBox *lookup(const QString &name, QWidget *parent)
-{
-    auto *c = new DBLookupComboBox(parent);
-    c->setObjectName(name);
-    return c;
-}
-
-QComboBox *pickList(const QString &name, const QStringList &items, QWidget *parent)
-{
-    auto *c = new QComboBox(parent);
-    c->setObjectName(name);
-    c->addItems(items);
-    c->setCurrentIndex(-1);
-    return c;
-}
-
-QLabel *label(const QString &text, QWidget *parent)
-{
-    auto *l = new QLabel(text, parent);
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
-    return l;
-}
+QLabel *label(const QString &text, QWidget *parent) { return boldLabel(text, parent); }
 
 QToolButton *speedButton(const QString &name, const QString &text, const QString &hint, QWidget *parent)
 {
@@ -109,20 +62,6 @@ QToolButton *speedButton(const QString &name, const QString &text, const QString
     b->setToolTip(hint);
     return b;
 }
-
-// Entering the e-mail or web field switches the keyboard to US English with caps lock off.
-class LatinField : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject *o, QEvent *e) override
-    {
-        if (e->type() == QEvent::FocusIn) {
-            Keyboard::switchToUs();
-            Keyboard::setCapsLock(false);
-        }
-        return QObject::eventFilter(o, e);
-    }
-};
 
 // Leaving a field runs an action.
 class LeaveFilter : public QObject {
@@ -165,68 +104,6 @@ QVariant numberOrNull(const QLineEdit *e)
 } // namespace
 
 // ---------------------------------------------------------------- small controls
-
-RadioGroup::RadioGroup(const QString &title, const QStringList &items, int columns, QWidget *parent)
-    : QGroupBox(title, parent), m_group(new QButtonGroup(this))
-{
-    auto *l = new QGridLayout(this);
-    l->setContentsMargins(6, 0, 6, 0);
-    l->setVerticalSpacing(0);
-    for (int i = 0; i < items.size(); ++i) {
-        auto *r = new QRadioButton(items[i], this);
-        r->setObjectName(QString("%1_%2").arg(title).arg(i));
-        m_group->addButton(r, i);
-        l->addWidget(r, i / columns, i % columns);
-    }
-    m_group->setExclusive(true);
-}
-
-int RadioGroup::itemIndex() const { return m_group->checkedId(); }
-
-void RadioGroup::setItemIndex(int i)
-{
-    if (i < 0 || !m_group->button(i)) {
-        // An exclusive group keeps one button on: release it to show none chosen.
-        m_group->setExclusive(false);
-        for (QAbstractButton *b : m_group->buttons())
-            b->setChecked(false);
-        m_group->setExclusive(true);
-        return;
-    }
-    m_group->button(i)->setChecked(true);
-}
-
-UpDownEdit::UpDownEdit(int min, int max, QWidget *parent) : QWidget(parent), m_min(min), m_max(max)
-{
-    auto *l = new QHBoxLayout(this);
-    l->setContentsMargins(0, 0, 0, 0);
-    l->setSpacing(1);
-    m_edit = new QLineEdit(this);
-    setDigitsOnly(m_edit);
-    m_edit->setMaximumWidth(50);
-    auto *down = new QToolButton(this);
-    down->setArrowType(Qt::DownArrow);
-    down->setFocusPolicy(Qt::NoFocus);
-    auto *up = new QToolButton(this);
-    up->setArrowType(Qt::UpArrow);
-    up->setFocusPolicy(Qt::NoFocus);
-    l->addWidget(m_edit);
-    l->addWidget(down);
-    l->addWidget(up);
-    l->addStretch();
-    connect(up, &QToolButton::clicked, this, [this] { step(1); });
-    connect(down, &QToolButton::clicked, this, [this] { step(-1); });
-    setFocusProxy(m_edit);
-}
-
-void UpDownEdit::step(int by)
-{
-    bool ok = false;
-    int n = m_edit->text().toInt(&ok);
-    if (!ok)
-        n = by > 0 ? m_min - 1 : m_min + 1;
-    m_edit->setText(QString::number(qBound(m_min, n + by, m_max)));
-}
 
 void VotesModel::setRows(const QList<CoCandidateVotes> &rows)
 {
@@ -440,10 +317,8 @@ QWidget *TCitizenPage::politicalPanel()
     auto *g = new QGridLayout(w);
     g->setContentsMargins(6, 2, 6, 2);
     g->setVerticalSpacing(1);
-    RadioGroup4 = new RadioGroup("ΕΤΕΡΟΔΗΜΟΤΗΣ", codes::yesNo(), 2, w);
-    RadioGroup4->setObjectName("RadioGroup4");
-    RadioGroup2 = new RadioGroup("ΣΥΜΜΑΧΙΑ", codes::yesNo(), 2, w);
-    RadioGroup2->setObjectName("RadioGroup2");
+    RadioGroup4 = new TRadioGroup("RadioGroup4", "ΕΤΕΡΟΔΗΜΟΤΗΣ", codes::yesNo(), 2, w);
+    RadioGroup2 = new TRadioGroup("RadioGroup2", "ΣΥΜΜΑΧΙΑ", codes::yesNo(), 2, w);
     g->addWidget(RadioGroup4, 0, 0, 1, 2);
     g->addWidget(RadioGroup2, 0, 2, 1, 2);
 
@@ -505,10 +380,8 @@ QWidget *TCitizenPage::middleColumn()
     auto *v = new QVBoxLayout(w);
     v->setContentsMargins(6, 4, 6, 4);
     v->setSpacing(2);
-    RadioGroup1 = new RadioGroup("ΦΥΛΟ", codes::fylo(), 2, w);
-    RadioGroup1->setObjectName("RadioGroup1");
-    RadioGroup3 = new RadioGroup("ΟΙΚΟΓΕΝΕΙΑΚΗ ΚΑΤΑΣΤΑΣΗ", codes::oikogKat(), 2, w);
-    RadioGroup3->setObjectName("RadioGroup3");
+    RadioGroup1 = new TRadioGroup("RadioGroup1", "ΦΥΛΟ", codes::fylo(), 2, w);
+    RadioGroup3 = new TRadioGroup("RadioGroup3", "ΟΙΚΟΓΕΝΕΙΑΚΗ ΚΑΤΑΣΤΑΣΗ", codes::oikogKat(), 2, w);
     v->addWidget(RadioGroup1);
     v->addWidget(RadioGroup3);
     Edit3 = new UpDownEdit(0, 20, w);
@@ -577,11 +450,8 @@ QWidget *TCitizenPage::rightColumn()
     v->addWidget(label("ΕΠΑΦΕΣ", w), row++, 0, 1, 2);
     ChkLstEpafes = new QListWidget(w);
     ChkLstEpafes->setObjectName("ChkLstEpafes");
-    for (const QString &t : codes::epafes()) {
-        auto *item = new QListWidgetItem(t, ChkLstEpafes);
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
-        item->setCheckState(Qt::Unchecked);
-    }
+    for (const QString &t : codes::epafes())
+        form::addCheckItem(ChkLstEpafes, t);
     ChkLstEpafes->setMaximumHeight(110);
     v->addWidget(ChkLstEpafes, row++, 0, 1, 2);
     v->addWidget(label(m_editing ? "ΕΠΙΡΡΟΗ ΑΠΟ" : "ΕΠΙΡΡΟΗ\nΑΠΟ", w), row, 0);
@@ -685,12 +555,11 @@ void TCitizenPage::applyKeyboardRules()
         installEntryKeys(c);
     for (QListWidget *l : {ChkLstEpafes, ChkBox2})
         installEntryKeys(l);
-    for (RadioGroup *g : {RadioGroup1, RadioGroup2, RadioGroup3, RadioGroup4})
+    for (TRadioGroup *g : {RadioGroup1, RadioGroup2, RadioGroup3, RadioGroup4})
         for (QRadioButton *r : g->findChildren<QRadioButton *>())
             installEntryKeys(r);
-    auto *latin = new LatinField(this);
-    EdtEMAIL->installEventFilter(latin);
-    EdtWEB->installEventFilter(latin);
+    form::installLatinField(EdtEMAIL);
+    form::installLatinField(EdtWEB);
 }
 
 void TCitizenPage::connectCascades()
@@ -767,12 +636,8 @@ void TCitizenPage::prepareLists(bool reopenCitizens)
 
     ChkBox2->clear();
     QSqlQuery q = Store::instance().exec("Select AUTONUM,EPIROH From EPIROES ORDER BY EPIROH");
-    while (q.next()) {
-        auto *item = new QListWidgetItem(q.value(1).toString(), ChkBox2);
-        item->setData(Qt::UserRole, q.value(0));
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
-        item->setCheckState(Qt::Unchecked);
-    }
+    while (q.next())
+        form::addCheckItem(ChkBox2, q.value(1).toString(), q.value(0));
     votes->setRows(CitizenStore::coCandidates());
 }
 

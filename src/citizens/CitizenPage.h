@@ -5,6 +5,7 @@
 #pragma once
 
 #include "CitizenStore.h"
+#include "FormParts.h"
 
 #include <QAbstractTableModel>
 #include <QGroupBox>
@@ -26,32 +27,6 @@ namespace dorvani {
 class DBLookupComboBox;
 class Query;
 class TDataMdl;
-
-// A group of options; no option chosen is -1.
-class RadioGroup : public QGroupBox {
-    Q_OBJECT
-public:
-    RadioGroup(const QString &title, const QStringList &items, int columns, QWidget *parent);
-    int itemIndex() const;
-    void setItemIndex(int i);
-    QVariant code() const { return itemIndex() < 0 ? QVariant() : QVariant(itemIndex()); }
-
-private:
-    QButtonGroup *m_group;
-};
-
-// A digits field with arrows that step within a range.
-class UpDownEdit : public QWidget {
-    Q_OBJECT
-public:
-    UpDownEdit(int min, int max, QWidget *parent);
-    QLineEdit *edit() const { return m_edit; }
-
-private:
-    void step(int by);
-    QLineEdit *m_edit;
-    int m_min, m_max;
-};
 
 // The votes a citizen gives each co-candidate, kept by the screen itself.
 class VotesModel : public QAbstractTableModel {
@@ -92,14 +67,14 @@ public:
     DBLookupComboBox *DBLookupComboBox1, *DBLookupComboBox13, *DBLookupComboBox2, *DBLookupComboBox3,
         *DBLookupComboBox4, *DBLookupComboBox5, *DBLookupComboBox6;
     // ---- political panel
-    RadioGroup *RadioGroup4, *RadioGroup2;
+    TRadioGroup *RadioGroup4, *RadioGroup2;
     QLineEdit *Edit5;
     QToolButton *BtnIdiothta;
     QComboBox *ComboBox1, *ComboBox3;
     DBLookupComboBox *DBLookupComboBox7, *DBLookupComboBox8, *DBLookupComboBox9, *DBLookupComboBox10,
         *DBLookupComboBox11, *DBLookupComboBox12;
     // ---- middle column
-    RadioGroup *RadioGroup1, *RadioGroup3;
+    TRadioGroup *RadioGroup1, *RadioGroup3;
     UpDownEdit *Edit3;
     QLineEdit *EdtTELO[5], *EdtTELE[5], *Edit10, *Edit11, *EdtFAX, *EdtEMAIL, *EdtWEB;
     DBLookupComboBox *DBLookupComboBox14;

@@ -132,7 +132,7 @@ bool TEditPersFrm::load(int autonum)
 
     EdtBirthDay->setText(dates::shownDate(s("BIRTHDAY")));
     MskCelebr->setText(dates::shownDate(s("CELEBRDAY")));
-    auto option = [&](RadioGroup *g, const char *f) {
+    auto option = [&](TRadioGroup *g, const char *f) {
         if (!v(f).isNull())
             g->setItemIndex(v(f).toInt());
     };

@@ -5,6 +5,7 @@
 #include "Codes.h"
 #include "DataModule.h"
 #include "DbControls.h"
+#include "FormParts.h"
 #include "InputHelpers.h"
 #include "Registry.h"
 #include "ResultFields.h"
@@ -41,47 +42,17 @@ const QColor rightColour(49, 186, 225);
 const QColor barColour(20, 196, 173);
 const QColor maroon(128, 0, 0);
 
-void paint(QWidget *w, const QColor &c)
-{
-    w->setAutoFillBackground(true);
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, c);
-    w->setPalette(p);
-}
+using form::addCheckItem;
+using form::boldLabel;
+using form::digitEdit;
+using form::lineEdit;
+using form::lookup;
+using form::paint;
+using form::pickList;
 
-QFrame *divider(QWidget *parent)
-{
-    auto *f = new QFrame(parent);
-    f->setFixedWidth(5);
-    paint(f, maroon);
-    return f;
-}
+QFrame *divider(QWidget *parent) { return form::divider(parent, maroon); }
 
-QLabel *label(const QString &text, QWidget *parent)
-{
-    auto *l = new QLabel(text, parent);
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
-    return l;
-}
-
-QLineEdit *lineEdit(const QString &name, QWidget *parent, int maxLength = 0)
-{
-    auto *e = new QLineEdit(parent);
-    e->setObjectName(name);
-    if (maxLength > 0)
-        e->setMaxLength(maxLength);
-    return e;
-}
-
-QLineEdit *digitEdit(const QString &name, QWidget *parent, int maxLength = 0)
-{
-    QLineEdit *e = lineEdit(name, parent, maxLength);
-    setDigitsOnly(e);
-    e->setProperty("digits", true);
-    return e;
-}
+QLabel *label(const QString &text, QWidget *parent) { return boldLabel(text, parent); }
 
 // A day and month: two digits, a slash, two digits; an unfilled position shows as X.
 QLineEdit *dayEdit(const QString &name, QWidget *parent)
@@ -93,35 +64,11 @@ QLineEdit *dayEdit(const QString &name, QWidget *parent)
     return e;
 }
 
-DBLookupComboBox *lookup(const QString &name, QWidget *parent)
-{
-    auto *c = new DBLookupComboBox(parent);
-    c->setObjectName(name);
-    return c;
-}
-
-QComboBox *pickList(const QString &name, const QStringList &items, QWidget *parent)
-{
-    auto *c = new QComboBox(parent);
-    c->setObjectName(name);
-    c->addItems(items);
-    c->setCurrentIndex(-1);
-    return c;
-}
-
 QListWidget *checkList(const QString &name, QWidget *parent)
 {
     auto *l = new QListWidget(parent);
     l->setObjectName(name);
     return l;
-}
-
-void addCheckItem(QListWidget *list, const QString &text, const QVariant &data = {})
-{
-    auto *item = new QListWidgetItem(text, list);
-    item->setData(Qt::UserRole, data);
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
-    item->setCheckState(Qt::Unchecked);
 }
 
 ListChoice choice(const DBLookupComboBox *c) { return ListChoice{c->text(), c->keyValue()}; }
@@ -130,19 +77,6 @@ int keyOf(const DBLookupComboBox *c) { return c->text().isEmpty() ? 0 : c->keyVa
 
 int current(Dataset *d) { return d->active() && !d->isEmpty() ? d->integer("AUTONUM") : 0; }
 
-// Entering the e-mail or web field switches the keyboard to US English with caps lock off.
-class LatinField : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject *o, QEvent *e) override
-    {
-        if (e->type() == QEvent::FocusIn) {
-            Keyboard::switchToUs();
-            Keyboard::setCapsLock(false);
-        }
-        return QObject::eventFilter(o, e);
-    }
-};
 
 } // namespace
 
@@ -250,10 +184,8 @@ QWidget *TFindPersFrm::leftColumn()
     paint(p, politicalColour);
     auto *pg = new QGridLayout(p);
     pg->setVerticalSpacing(3);
-    RadioGroup4 = new RadioGroup("ΕΤΕΡΟΔΗΜΟΤΗΣ", codes::yesNo(), 2, p);
-    RadioGroup4->setObjectName("RadioGroup4");
-    RadioGroup2 = new RadioGroup("ΣΥΜΜΑΧΙΑ", codes::yesNo(), 2, p);
-    RadioGroup2->setObjectName("RadioGroup2");
+    RadioGroup4 = new TRadioGroup("RadioGroup4", "ΕΤΕΡΟΔΗΜΟΤΗΣ", codes::yesNo(), 2, p);
+    RadioGroup2 = new TRadioGroup("RadioGroup2", "ΣΥΜΜΑΧΙΑ", codes::yesNo(), 2, p);
     pg->addWidget(RadioGroup4, 0, 0, 1, 2);
     pg->addWidget(RadioGroup2, 0, 2, 1, 2);
     Edit5 = lineEdit("Edit5", p);
@@ -310,10 +242,8 @@ QWidget *TFindPersFrm::middleColumn()
     w->setObjectName("PanelMiddle");
     auto *v = new QVBoxLayout(w);
     v->setSpacing(4);
-    RadioGroup1 = new RadioGroup("ΦΥΛΟ", codes::fylo(), 2, w);
-    RadioGroup1->setObjectName("RadioGroup1");
-    RadioGroup3 = new RadioGroup("ΟΙΚΟΓΕΝΕΙΑΚΗ ΚΑΤΑΣΤΑΣΗ", codes::oikogKat(), 2, w);
-    RadioGroup3->setObjectName("RadioGroup3");
+    RadioGroup1 = new TRadioGroup("RadioGroup1", "ΦΥΛΟ", codes::fylo(), 2, w);
+    RadioGroup3 = new TRadioGroup("RadioGroup3", "ΟΙΚΟΓΕΝΕΙΑΚΗ ΚΑΤΑΣΤΑΣΗ", codes::oikogKat(), 2, w);
     v->addWidget(RadioGroup1);
     v->addWidget(RadioGroup3);
     Edit3 = new UpDownEdit(0, 20, w);
@@ -472,9 +402,8 @@ void TFindPersFrm::applyKeyboardRules()
         installEntryKeys(l);
         installGreekCapitals(l);
     }
-    auto *latin = new LatinField(this);
-    EdtEMAIL->installEventFilter(latin);
-    EdtWEB->installEventFilter(latin);
+    form::installLatinField(EdtEMAIL);
+    form::installLatinField(EdtWEB);
 }
 
 void TFindPersFrm::connectControls()
@@ -553,7 +482,7 @@ void TFindPersFrm::prepare()
 void TFindPersFrm::reset()
 {
     ChkMemos->setChecked(false);
-    for (RadioGroup *g : {RadioGroup1, RadioGroup2, RadioGroup3, RadioGroup4})
+    for (TRadioGroup *g : {RadioGroup1, RadioGroup2, RadioGroup3, RadioGroup4})
         g->setItemIndex(-1);
     ComboBox1->setCurrentIndex(-1);
     ComboBox3->setCurrentIndex(-1);

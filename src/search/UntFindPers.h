@@ -18,7 +18,7 @@ namespace dorvani {
 
 class DBLookupComboBox;
 class Query;
-class RadioGroup;
+class TRadioGroup;
 class TDataMdl;
 class UpDownEdit;
 
@@ -33,14 +33,14 @@ public:
     DBLookupComboBox *DBLookupComboBox1, *DBLookupComboBox13, *DBLookupComboBox2, *DBLookupComboBox3,
         *DBLookupComboBox4, *DBLookupComboBox5, *DBLookupComboBox6;
     // ---- left column: political group
-    RadioGroup *RadioGroup4, *RadioGroup2;
+    TRadioGroup *RadioGroup4, *RadioGroup2;
     QLineEdit *Edit5;
     QToolButton *SpeedButton1;
     QComboBox *ComboBox1, *ComboBox3;
     DBLookupComboBox *DBLookupComboBox7, *DBLookupComboBox9, *DBLookupComboBox8, *DBLookupComboBox10,
         *DBLookupComboBox11, *DBLookupComboBox12;
     // ---- middle column
-    RadioGroup *RadioGroup1, *RadioGroup3;
+    TRadioGroup *RadioGroup1, *RadioGroup3;
     UpDownEdit *Edit3;
     QLineEdit *EdtTELO[5], *EdtTELE[5], *Edit10, *Edit11, *EdtFAX, *EdtEMAIL, *EdtWEB;
     DBLookupComboBox *DBLookupComboBox14;

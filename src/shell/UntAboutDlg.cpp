@@ -1,5 +1,6 @@
 #include "UntAboutDlg.h"
 
+#include "FormParts.h"
 #include "UntSplash.h"
 #include "VerInfo.h"
 
@@ -61,10 +62,7 @@ void TAboutDlg::showEvent(QShowEvent *e)
         return;
     m_verInfo = std::make_unique<TVerInfoRes>(QCoreApplication::applicationFilePath());
     Version->setText("Έκδοση : " + m_verInfo->fileVersion());
-    if (QWidget *p = parentWidget(); p && p->isVisible())
-        move(p->geometry().center() - rect().center());
-    else if (QScreen *s = screen())
-        move(s->availableGeometry().center() - rect().center());
+    form::centre(this);
 }
 
 void TAboutDlg::done(int r)

@@ -1,6 +1,7 @@
 #include "UntKatoxos.h"
 
 #include "InputHelpers.h"
+#include "FormParts.h"
 #include "Registry.h"
 #include "Ui.h"
 
@@ -72,10 +73,7 @@ void TKatoxosDlg::showEvent(QShowEvent *e)
     QDialog::showEvent(e);
     if (e->spontaneous())
         return;
-    if (QWidget *p = parentWidget(); p && p->isVisible())
-        move(p->geometry().center() - rect().center());
-    else if (QScreen *s = screen())
-        move(s->availableGeometry().center() - rect().center());
+    form::centre(this);
     const Registry reg(Registry::Info);
     Edit1->setText(reg.readString("Options", "Title", sampleTitle()));
     Edit2->setText(reg.readString("Options", "Address", sampleAddress()));

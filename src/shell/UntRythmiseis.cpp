@@ -19,42 +19,6 @@
 
 namespace dorvani {
 
-// ---------------------------------------------------------------- radio group
-
-TRadioGroup::TRadioGroup(const QString &name, const QString &caption, const QStringList &items, int columns,
-                         QWidget *parent)
-    : QGroupBox(caption, parent), m_group(new QButtonGroup(this))
-{
-    setObjectName(name);
-    m_group->setExclusive(true);
-    auto *grid = new QGridLayout(this);
-    for (int i = 0; i < items.size(); ++i) {
-        auto *b = new QRadioButton(items[i], this);
-        b->setObjectName(QString("%1_%2").arg(name).arg(i));
-        m_group->addButton(b, i);
-        grid->addWidget(b, i / columns, i % columns);
-    }
-}
-
-int TRadioGroup::itemIndex() const { return m_group->checkedId(); }
-
-void TRadioGroup::setItemIndex(int index)
-{
-    if (index >= 0 && index < count()) {
-        m_group->button(index)->setChecked(true);
-        return;
-    }
-    // An exclusive group never lets its last button go: make it plain for the moment.
-    m_group->setExclusive(false);
-    for (QAbstractButton *b : m_group->buttons())
-        b->setChecked(false);
-    m_group->setExclusive(true);
-}
-
-QRadioButton *TRadioGroup::button(int index) const { return static_cast<QRadioButton *>(m_group->button(index)); }
-
-int TRadioGroup::count() const { return int(m_group->buttons().size()); }
-
 // ---------------------------------------------------------------- settings
 
 const QStringList &TRythmiseisDlg::electionTypes()
@@ -189,10 +153,7 @@ void TRythmiseisDlg::showEvent(QShowEvent *e)
     QDialog::showEvent(e);
     if (e->spontaneous())
         return;
-    if (QWidget *p = parentWidget(); p && p->isVisible())
-        move(p->geometry().center() - rect().center());
-    else if (QScreen *s = screen())
-        move(s->availableGeometry().center() - rect().center());
+    form::centre(this);
     guarded([this] { load(); });
 }
 

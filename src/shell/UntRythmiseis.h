@@ -2,6 +2,8 @@
 // co-candidate who receives the votes, the modem's port and the telephone line.
 #pragma once
 
+#include "FormParts.h"
+
 #include <QDialog>
 #include <QGroupBox>
 #include <QStringList>
@@ -17,19 +19,6 @@ class DBLookupComboBox;
 class TDataMdl;
 
 // A group of radio buttons in columns of which none, or one, is chosen.
-class TRadioGroup : public QGroupBox {
-    Q_OBJECT
-public:
-    TRadioGroup(const QString &name, const QString &caption, const QStringList &items, int columns,
-                QWidget *parent = nullptr);
-    int itemIndex() const; // -1 when none is chosen
-    void setItemIndex(int index);
-    QRadioButton *button(int index) const;
-    int count() const;
-
-private:
-    QButtonGroup *m_group;
-};
 
 class TRythmiseisDlg : public QDialog {
     Q_OBJECT

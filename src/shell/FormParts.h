@@ -1,0 +1,75 @@
+// The small parts the data-entry screens are built from: coloured areas and bars, bold
+// labels, named fields, drop-downs, tick lists, a group of options, a digits field with
+// arrows, the keyboard switch of e-mail and web fields, and a dialog centred where it opens.
+#pragma once
+
+#include <QColor>
+#include <QGroupBox>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+class QButtonGroup;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QRadioButton;
+
+namespace dorvani {
+
+class DBLookupComboBox;
+
+namespace form {
+
+void paint(QWidget *w, const QColor &background);
+// A bar between columns, 5 pixels wide.
+QFrame *divider(QWidget *parent, const QColor &colour = QColor(128, 0, 0));
+QLabel *boldLabel(const QString &text, QWidget *parent);
+QLineEdit *lineEdit(const QString &name, QWidget *parent, int maxLength = 0);
+// A field that takes only digits (it is not turned into Greek capitals).
+QLineEdit *digitEdit(const QString &name, QWidget *parent, int maxLength = 0);
+DBLookupComboBox *lookup(const QString &name, QWidget *parent);
+// A pick-only list with nothing chosen.
+QComboBox *pickList(const QString &name, const QStringList &items, QWidget *parent);
+// An unticked item of a tick list, carrying a value.
+QListWidgetItem *addCheckItem(QListWidget *list, const QString &text, const QVariant &data = {});
+// Entering the field switches the keyboard to US English with caps lock off.
+void installLatinField(QWidget *field);
+// Moves a dialog to the centre of its parent window, or of the screen.
+void centre(QWidget *dialog);
+
+} // namespace form
+
+// A group of options; no option chosen is -1.
+class TRadioGroup : public QGroupBox {
+    Q_OBJECT
+public:
+    TRadioGroup(const QString &name, const QString &caption, const QStringList &items, int columns,
+                QWidget *parent = nullptr);
+    int itemIndex() const; // -1 when none is chosen
+    void setItemIndex(int index);
+    QVariant code() const { return itemIndex() < 0 ? QVariant() : QVariant(itemIndex()); }
+    QRadioButton *button(int index) const;
+    int count() const;
+
+private:
+    QButtonGroup *m_group;
+};
+
+// A digits field with arrows that step within a range.
+class UpDownEdit : public QWidget {
+    Q_OBJECT
+public:
+    UpDownEdit(int min, int max, QWidget *parent);
+    QLineEdit *edit() const { return m_edit; }
+
+private:
+    void step(int by);
+    QLineEdit *m_edit;
+    int m_min, m_max;
+};
+
+} // namespace dorvani
