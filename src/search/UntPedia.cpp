@@ -1,6 +1,7 @@
 #include "UntPedia.h"
 
 #include "Codes.h"
+#include "FormParts.h"
 #include "Registry.h"
 #include "ResultFields.h"
 
@@ -16,28 +17,12 @@ TPediaDlg::TPediaDlg(QWidget *parent) : QDialog(parent)
     setObjectName("PediaDlg");
     setWindowTitle("ΕΠΙΛΕΞΤΕ ΠΕΔΙΑ ΕΜΦΑΝΙΣΗΣ");
     setModal(true);
-    ChkPedia = new QListWidget(this);
-    ChkPedia->setObjectName("ChkPedia");
-    for (const QString &t : results::captions()) {
-        auto *item = new QListWidgetItem(t, ChkPedia);
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
-        item->setCheckState(Qt::Unchecked);
-    }
-    BitBtn1 = new QPushButton("&OK", this);
-    BitBtn1->setObjectName("BitBtn1");
-    BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton("&ΑΚΥΡΟ", this);
-    BitBtn2->setObjectName("BitBtn2");
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(BitBtn1);
-    buttons->addWidget(BitBtn2);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(ChkPedia);
-    layout->addLayout(buttons);
+    const form::TickListDialog parts = form::tickListDialog(this, "ChkPedia", results::captions(), "&OK");
+    ChkPedia = parts.list;
+    BitBtn1 = parts.ok;
+    BitBtn2 = parts.cancel;
     resize(360, 600);
     connect(BitBtn1, &QPushButton::clicked, this, &TPediaDlg::okClicked);
-    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 QString TPediaDlg::savedChoice() { return Registry(Registry::General).readString("Pedia", "Checked"); }

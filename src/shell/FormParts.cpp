@@ -5,6 +5,9 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QDialog>
+#include <QPushButton>
+#include <QVBoxLayout>
 #include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
@@ -86,6 +89,39 @@ QListWidgetItem *addCheckItem(QListWidget *list, const QString &text, const QVar
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
     item->setCheckState(Qt::Unchecked);
     return item;
+}
+
+QList<int> checkedRows(const QListWidget *list)
+{
+    QList<int> out;
+    for (int i = 0; i < list->count(); ++i)
+        if (list->item(i)->checkState() == Qt::Checked)
+            out << i;
+    return out;
+}
+
+TickListDialog tickListDialog(QDialog *dialog, const QString &listName, const QStringList &items, const QString &okText,
+                              const QString &cancelText)
+{
+    TickListDialog d;
+    d.list = new QListWidget(dialog);
+    d.list->setObjectName(listName);
+    for (const QString &t : items)
+        addCheckItem(d.list, t);
+    d.ok = new QPushButton(okText, dialog);
+    d.ok->setObjectName("BitBtn1");
+    d.ok->setDefault(true);
+    d.cancel = new QPushButton(cancelText, dialog);
+    d.cancel->setObjectName("BitBtn2");
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(d.ok);
+    buttons->addWidget(d.cancel);
+    auto *layout = new QVBoxLayout(dialog);
+    layout->addWidget(d.list);
+    layout->addLayout(buttons);
+    QObject::connect(d.cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    return d;
 }
 
 namespace {

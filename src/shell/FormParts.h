@@ -16,6 +16,8 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
+class QDialog;
+class QPushButton;
 class QRadioButton;
 
 namespace dorvani {
@@ -36,6 +38,16 @@ DBLookupComboBox *lookup(const QString &name, QWidget *parent);
 QComboBox *pickList(const QString &name, const QStringList &items, QWidget *parent);
 // An unticked item of a tick list, carrying a value.
 QListWidgetItem *addCheckItem(QListWidget *list, const QString &text, const QVariant &data = {});
+// The rows of a tick list that are ticked, in order.
+QList<int> checkedRows(const QListWidget *list);
+// A chooser's frame: the tick list above OK and cancel (BitBtn1, BitBtn2), OK the default.
+struct TickListDialog {
+    QListWidget *list;
+    QPushButton *ok;
+    QPushButton *cancel;
+};
+TickListDialog tickListDialog(QDialog *dialog, const QString &listName, const QStringList &items,
+                              const QString &okText, const QString &cancelText = "&ΑΚΥΡΟ");
 // Entering the field switches the keyboard to US English with caps lock off.
 void installLatinField(QWidget *field);
 // Moves a dialog to the centre of its parent window, or of the screen.

@@ -1,6 +1,7 @@
 #include "UntIdiothta.h"
 
 #include "Codes.h"
+#include "FormParts.h"
 #include "Ui.h"
 
 #include <QHBoxLayout>
@@ -15,28 +16,12 @@ TIdiothtaDlg::TIdiothtaDlg(QWidget *parent) : QDialog(parent)
     setObjectName("IdiothtaDlg");
     setWindowTitle("ΙΔΙΟΤΗΤΑ");
     setModal(true);
-    ChkBox1 = new QListWidget(this);
-    ChkBox1->setObjectName("ChkBox1");
-    for (const QString &t : codes::idiothta()) {
-        auto *item = new QListWidgetItem(t, ChkBox1);
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
-        item->setCheckState(Qt::Unchecked);
-    }
-    BitBtn1 = new QPushButton("&ΟΚ", this);
-    BitBtn1->setObjectName("BitBtn1");
-    BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton("&ΑΚΥΡΟ", this);
-    BitBtn2->setObjectName("BitBtn2");
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(BitBtn1);
-    buttons->addWidget(BitBtn2);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(ChkBox1);
-    layout->addLayout(buttons);
+    const form::TickListDialog parts = form::tickListDialog(this, "ChkBox1", codes::idiothta(), "&ΟΚ");
+    ChkBox1 = parts.list;
+    BitBtn1 = parts.ok;
+    BitBtn2 = parts.cancel;
     resize(460, 520);
     connect(BitBtn1, &QPushButton::clicked, this, &TIdiothtaDlg::okClicked);
-    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TIdiothtaDlg::setList(const QString &stored)
@@ -48,14 +33,7 @@ void TIdiothtaDlg::setList(const QString &stored)
             ChkBox1->item(code)->setCheckState(Qt::Checked);
 }
 
-QString TIdiothtaDlg::list() const
-{
-    QList<int> checked;
-    for (int i = 0; i < ChkBox1->count(); ++i)
-        if (ChkBox1->item(i)->checkState() == Qt::Checked)
-            checked << i;
-    return codes::joinList(checked);
-}
+QString TIdiothtaDlg::list() const { return codes::joinList(form::checkedRows(ChkBox1)); }
 
 void TIdiothtaDlg::okClicked()
 {
