@@ -6,6 +6,7 @@
 #include "CitizenScreens.h"
 #include "DataModule.h"
 #include "DbControls.h"
+#include "FormParts.h"
 #include "Ui.h"
 
 #include <QDateEdit>
@@ -62,12 +63,8 @@ TBirthdayDlg::TBirthdayDlg(TDataMdl &dm, QWidget *parent) : QDialog(parent), m_d
     QFont bold = Label3->font();
     bold.setBold(true);
     Label3->setFont(bold);
-    BtnSearch = new QPushButton("ΑΝΑΖΗΤΗΣΗ", Panel1);
-    BtnSearch->setObjectName("BtnSearch");
-    BtnReturn = new QPushButton("ΕΠΙΣΤΡΟΦΗ", Panel1);
-    BtnReturn->setObjectName("BtnReturn");
-    for (QPushButton *b : {BtnSearch, BtnReturn})
-        b->setAutoDefault(false);
+    BtnSearch = form::button("BtnSearch", "ΑΝΑΖΗΤΗΣΗ", Panel1);
+    BtnReturn = form::button("BtnReturn", "ΕΠΙΣΤΡΟΦΗ", Panel1);
     auto *h = new QHBoxLayout(Panel1);
     h->addWidget(new QLabel("ΑΠΟ", Panel1));
     h->addWidget(DatePick1);

@@ -5,6 +5,7 @@
 #include "CitizenScreens.h"
 #include "DataModule.h"
 #include "DbControls.h"
+#include "FormParts.h"
 #include "Ui.h"
 #include "UntCelebritiesDlg.h"
 
@@ -51,9 +52,7 @@ TPersCelebrDlg::TPersCelebrDlg(TDataMdl &dm, QWidget *parent)
     QFont f = Label1->font();
     f.setBold(true);
     Label1->setFont(f);
-    BtnCancel = new QPushButton("Επιστροφή", this);
-    BtnCancel->setObjectName("BtnCancel");
-    BtnCancel->setAutoDefault(false);
+    BtnCancel = form::button("BtnCancel", "Επιστροφή", this);
 
     resize(720, 420);
     connect(BtnCancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -37,11 +37,7 @@ namespace dorvani {
 
 namespace {
 
-const QColor identityColour(39, 194, 18);
-const QColor politicalColour(194, 225, 49);
-const QColor rightColour(49, 186, 225);
-const QColor buttonsColour(20, 196, 173);
-const QColor maroon(128, 0, 0);
+namespace colours = form::citizenColours;
 
 using form::boldLabel;
 using form::digitEdit;
@@ -50,7 +46,7 @@ using form::lookup;
 using form::paint;
 using form::pickList;
 
-QFrame *bar(QWidget *parent) { return form::divider(parent, maroon); }
+QFrame *bar(QWidget *parent) { return form::divider(parent, colours::bars); }
 
 QLabel *label(const QString &text, QWidget *parent) { return boldLabel(text, parent); }
 
@@ -89,7 +85,7 @@ public:
     }
 };
 
-int keyOf(DBLookupComboBox *c) { return c->text().isEmpty() ? 0 : c->keyValue().toInt(); }
+using lookups::keyOf;
 
 QVariant numberOrNull(const QLineEdit *e)
 {
@@ -254,7 +250,7 @@ QWidget *TCitizenPage::identityColumn()
 {
     auto *w = new QWidget(this);
     w->setObjectName("PanelIdentity");
-    paint(w, identityColour);
+    paint(w, colours::identity);
     auto *g = new QGridLayout(w);
     g->setContentsMargins(6, 4, 6, 4);
     g->setVerticalSpacing(1);
@@ -313,7 +309,7 @@ QWidget *TCitizenPage::politicalPanel()
 {
     auto *w = new QWidget(this);
     w->setObjectName("PanelPolitical");
-    paint(w, politicalColour);
+    paint(w, colours::political);
     auto *g = new QGridLayout(w);
     g->setContentsMargins(6, 2, 6, 2);
     g->setVerticalSpacing(1);
@@ -443,7 +439,7 @@ QWidget *TCitizenPage::rightColumn()
 {
     auto *w = new QWidget(this);
     w->setObjectName("PanelRight");
-    paint(w, rightColour);
+    paint(w, colours::right);
     auto *v = new QGridLayout(w);
     v->setVerticalSpacing(3);
     int row = 0;
@@ -512,7 +508,7 @@ QWidget *TCitizenPage::buttonBar()
 {
     auto *w = new QWidget(this);
     w->setObjectName("ButtonBar");
-    paint(w, buttonsColour);
+    paint(w, colours::buttons);
     auto *h = new QHBoxLayout(w);
     auto button = [&](const QString &name, const QString &caption, const QString &hint = QString()) {
         auto *b = new QPushButton(caption, w);
@@ -565,38 +561,15 @@ void TCitizenPage::applyKeyboardRules()
 void TCitizenPage::connectCascades()
 {
     TDataMdl &dm = m_dm;
-    DBLookupComboBox1->setListSource(dm.TblEthnikothtes, "ETHNIKOTHTA", "ETHNIKOTHTA");
-    DBLookupComboBox13->setListSource(dm.TblMorfosh, "Morfosh", "AutoNum");
-    DBLookupComboBox2->setListSource(dm.TblEpagelmata, "Epagelma", "Epagelma");
-    DBLookupComboBox3->setListSource(m_editing ? static_cast<Dataset *>(dm.TblPOLEIS) : m_towns, "POLH", "AUTONUM");
-    DBLookupComboBox4->setListSource(dm.TblDHMOI, "DHMOS", "AUTONUM");
-    DBLookupComboBox5->setListSource(dm.TblEPARXIES, "EPARXIA", "AUTONUM");
-    DBLookupComboBox6->setListSource(dm.TblNomoi, "NOMOS", "AUTONUM");
-    DBLookupComboBox7->setListSource(dm.TblEklogikaK, "AllStr", "AUTONUM");
-    DBLookupComboBox8->setListSource(m_cells, "PYRHNAS", "AUTONUM");
-    DBLookupComboBox9->setListSource(dm.TblMELOS, "MELOS", "AUTONUM");
-    DBLookupComboBox10->setListSource(dm.TblTO, "T_O", "AUTONUM");
-    DBLookupComboBox11->setListSource(dm.TblNE, "N_E", "AUTONUM");
-    DBLookupComboBox12->setListSource(dm.TblNO, "N_O", "AUTONUM");
-    DBLookupComboBox14->setListSource(dm.TblAksiologhsh, "Aksiologhsh", "AutoNum");
-
-    auto on = [this](DBLookupComboBox *c, void (TCitizenPage::*f)()) {
-        connect(c, &DBLookupComboBox::keyChanged, this, [this, f] {
-            try {
-                (this->*f)();
-            } catch (const DbError &) {
-                // a failure inside the cascades leaves the drop-downs as they are
-            }
-        });
-    };
-    on(DBLookupComboBox6, &TCitizenPage::prefectureChosen);
-    on(DBLookupComboBox5, &TCitizenPage::provinceChosen);
-    on(DBLookupComboBox4, &TCitizenPage::municipalityChosen);
-    on(DBLookupComboBox3, &TCitizenPage::townChosen);
-    on(DBLookupComboBox12, &TCitizenPage::organisationChosen);
-    on(DBLookupComboBox11, &TCitizenPage::committeeChosen);
-    on(DBLookupComboBox10, &TCitizenPage::localChosen);
-    on(DBLookupComboBox8, &TCitizenPage::cellChosen);
+    lookups::bind(dm, lookupBoxes(), m_editing ? static_cast<Dataset *>(dm.TblPOLEIS) : m_towns, m_cells);
+    lookups::onChosen(this, DBLookupComboBox6, &TCitizenPage::prefectureChosen);
+    lookups::onChosen(this, DBLookupComboBox5, &TCitizenPage::provinceChosen);
+    lookups::onChosen(this, DBLookupComboBox4, &TCitizenPage::municipalityChosen);
+    lookups::onChosen(this, DBLookupComboBox3, &TCitizenPage::townChosen);
+    lookups::onChosen(this, DBLookupComboBox12, &TCitizenPage::organisationChosen);
+    lookups::onChosen(this, DBLookupComboBox11, &TCitizenPage::committeeChosen);
+    lookups::onChosen(this, DBLookupComboBox10, &TCitizenPage::localChosen);
+    lookups::onChosen(this, DBLookupComboBox8, &TCitizenPage::cellChosen);
 
     for (DBLookupComboBox *c : {DBLookupComboBox1, DBLookupComboBox2})
         connect(c, &DBLookupComboBox::keyChanged, this,
@@ -706,13 +679,15 @@ void TCitizenPage::pointTownsAtCurrentPrefecture()
 
 void TCitizenPage::pointCellsAt(int no, int ne, int to)
 {
-    QStringList lines = {"Select * From PYRHNAS Where N_O=" + QString::number(no)};
-    if (ne)
-        lines << "and N_E=" + QString::number(ne);
-    if (to)
-        lines << "and T_O=" + QString::number(to);
-    m_cells->setSql(lines);
+    m_cells->setSql(lookups::cellsOf(no, ne, to));
     m_cells->open();
+}
+
+lookups::Boxes TCitizenPage::lookupBoxes() const
+{
+    return {DBLookupComboBox1,  DBLookupComboBox2,  DBLookupComboBox3,  DBLookupComboBox4,  DBLookupComboBox5,
+            DBLookupComboBox6,  DBLookupComboBox7,  DBLookupComboBox8,  DBLookupComboBox9,  DBLookupComboBox10,
+            DBLookupComboBox11, DBLookupComboBox12, DBLookupComboBox13, DBLookupComboBox14};
 }
 
 // ---- geographic cascade

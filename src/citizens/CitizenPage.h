@@ -4,6 +4,7 @@
 // the votes total, the capacities and the keyboard rules live here.
 #pragma once
 
+#include "CitizenLookups.h"
 #include "CitizenStore.h"
 #include "FormParts.h"
 
@@ -136,6 +137,7 @@ protected:
     void cellChosen();
     void pointTownsAtCurrentPrefecture();
     void pointCellsAt(int no, int ne = 0, int to = 0);
+    lookups::Boxes lookupBoxes() const;
     void fillVocatives();
     void nameLeft();
     void setVocative(const QString &v);

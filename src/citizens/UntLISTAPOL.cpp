@@ -4,6 +4,7 @@
 #include "CitizenStore.h"
 #include "DataModule.h"
 #include "DbControls.h"
+#include "FormParts.h"
 #include "Ui.h"
 
 #include <QHBoxLayout>
@@ -64,9 +65,7 @@ TLISTAPOLDlg::TLISTAPOLDlg(TDataMdl &dm, QWidget *parent) : QDialog(parent), m_d
     Edit1->setObjectName("Edit1");
     Edit1->setToolTip("ΜΕ ENTER ΑΝΑΖΗΤΗΣΗ");
     Edit1->installEventFilter(new EnterSearch(this));
-    BtnReturn = new QPushButton("ΕΠΙΣΤΡΟΦΗ", bottom);
-    BtnReturn->setObjectName("BtnReturn");
-    BtnReturn->setAutoDefault(false);
+    BtnReturn = form::button("BtnReturn", "ΕΠΙΣΤΡΟΦΗ", bottom);
     auto *h = new QHBoxLayout(bottom);
     h->addWidget(Label2);
     h->addStretch();

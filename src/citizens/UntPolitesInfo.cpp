@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 #include "DbError.h"
+#include "FormParts.h"
 #include "InputHelpers.h"
 #include "Printing.h"
 #include "RtfCodec.h"
@@ -23,14 +24,9 @@ TPolitesInfoDlg::TPolitesInfoDlg(QWidget *parent) : QDialog(parent)
     RchPolithsInfo = new QTextEdit(this);
     RchPolithsInfo->setObjectName("RchPolithsInfo");
     installGreekCapitals(RchPolithsInfo);
-    BtnPrint = new QPushButton("ΕΚΤΥΠΩΣΗ", this);
-    BtnPrint->setObjectName("BtnPrint");
-    BtnSave = new QPushButton("ΑΠΟΘΗΚΕΥΣΗ", this);
-    BtnSave->setObjectName("BtnSave");
-    BtnReturn = new QPushButton("ΕΠΙΣΤΡΟΦΗ", this);
-    BtnReturn->setObjectName("BtnReturn");
-    for (QPushButton *b : {BtnPrint, BtnSave, BtnReturn})
-        b->setAutoDefault(false);
+    BtnPrint = form::button("BtnPrint", "ΕΚΤΥΠΩΣΗ", this);
+    BtnSave = form::button("BtnSave", "ΑΠΟΘΗΚΕΥΣΗ", this);
+    BtnReturn = form::button("BtnReturn", "ΕΠΙΣΤΡΟΦΗ", this);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(BtnPrint);

@@ -3,6 +3,7 @@
 #include "AppContext.h"
 #include "DataModule.h"
 #include "DbControls.h"
+#include "FormParts.h"
 #include "InputHelpers.h"
 #include "Printing.h"
 #include "Ui.h"
@@ -82,8 +83,7 @@ TSpecialNotesFrm::TSpecialNotesFrm(TDataMdl &dm, QWidget *parent) : QDialog(pare
     Memo1->setObjectName("Memo1");
     Memo1->setMaximumHeight(60);
     limit(Memo1, 245);
-    BtnInsert = new QPushButton("ΕΙΣΑΓΩΓΗ", group);
-    BtnInsert->setObjectName("BtnInsert");
+    BtnInsert = form::button("BtnInsert", "ΕΙΣΑΓΩΓΗ", group);
     auto *gl = new QGridLayout(group);
     gl->addWidget(new QLabel("ΗΜ/ΝΙΑ", group), 0, 0);
     gl->addWidget(DateEpafes, 0, 1);
@@ -115,14 +115,9 @@ TSpecialNotesFrm::TSpecialNotesFrm(TDataMdl &dm, QWidget *parent) : QDialog(pare
     installGreekCapitals(EdtThema);
     installGreekCapitals(Memo1);
 
-    BtnPrint = new QPushButton("ΕΚΤΥΠΩΣΗ", this);
-    BtnPrint->setObjectName("BtnPrint");
-    BtnSave = new QPushButton("ΑΠΟΘΗΚΕΥΣΗ", this);
-    BtnSave->setObjectName("BtnSave");
-    BtnReturn = new QPushButton("ΕΠΙΣΤΡΟΦΗ", this);
-    BtnReturn->setObjectName("BtnReturn");
-    for (QPushButton *b : {BtnInsert, BtnPrint, BtnSave, BtnReturn})
-        b->setAutoDefault(false);
+    BtnPrint = form::button("BtnPrint", "ΕΚΤΥΠΩΣΗ", this);
+    BtnSave = form::button("BtnSave", "ΑΠΟΘΗΚΕΥΣΗ", this);
+    BtnReturn = form::button("BtnReturn", "ΕΠΙΣΤΡΟΦΗ", this);
 
     auto *v = new QVBoxLayout(this);
     v->addWidget(LblEPAFES);

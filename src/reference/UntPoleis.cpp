@@ -1,6 +1,7 @@
 #include "UntPoleis.h"
 
 #include "DataModule.h"
+#include "FormParts.h"
 #include "ReferenceData.h"
 
 #include <QPushButton>
@@ -25,10 +26,8 @@ TPoleisDlg::TPoleisDlg(TDataMdl &dm, QWidget *parent)
     setDefault("Nomos", "NOMOS");
     setCaptionFollows("Διαχείριση Πόλεων Νομού ");
 
-    BitBtn1 = new QPushButton("Ε&ΝΗΜΕΡΩΣΗ", this);
-    BitBtn1->setObjectName("BitBtn1");
+    BitBtn1 = form::button("BitBtn1", "Ε&ΝΗΜΕΡΩΣΗ", this);
     BitBtn1->setToolTip("ΕΝΗΜΕΡΩΣΗ ΑΡΧΕΙΟΥ ΠΟΛΙΤΩΝ");
-    BitBtn1->setAutoDefault(false);
     BitBtn1->setEnabled(false);
     addSideWidget(BitBtn1);
     setFixedSize(620, 560);

@@ -1,5 +1,6 @@
 #include "UntFindPers.h"
 
+#include "CitizenLookups.h"
 #include "CitizenPage.h"
 #include "CitizenScreens.h"
 #include "Codes.h"
@@ -36,11 +37,7 @@ namespace dorvani {
 
 namespace {
 
-const QColor leftColour(39, 194, 18);
-const QColor politicalColour(194, 225, 49);
-const QColor rightColour(49, 186, 225);
-const QColor barColour(20, 196, 173);
-const QColor maroon(128, 0, 0);
+namespace colours = form::citizenColours;
 
 using form::addCheckItem;
 using form::boldLabel;
@@ -50,7 +47,7 @@ using form::lookup;
 using form::paint;
 using form::pickList;
 
-QFrame *divider(QWidget *parent) { return form::divider(parent, maroon); }
+QFrame *divider(QWidget *parent) { return form::divider(parent, colours::bars); }
 
 QLabel *label(const QString &text, QWidget *parent) { return boldLabel(text, parent); }
 
@@ -73,7 +70,7 @@ QListWidget *checkList(const QString &name, QWidget *parent)
 
 ListChoice choice(const DBLookupComboBox *c) { return ListChoice{c->text(), c->keyValue()}; }
 
-int keyOf(const DBLookupComboBox *c) { return c->text().isEmpty() ? 0 : c->keyValue().toInt(); }
+using lookups::keyOf;
 
 int current(Dataset *d) { return d->active() && !d->isEmpty() ? d->integer("AUTONUM") : 0; }
 
@@ -139,7 +136,7 @@ QWidget *TFindPersFrm::leftColumn()
 
     auto *w = new QWidget(col);
     w->setObjectName("PanelIdentity");
-    paint(w, leftColour);
+    paint(w, colours::identity);
     auto *g = new QGridLayout(w);
     g->setVerticalSpacing(3);
     int row = 0;
@@ -181,7 +178,7 @@ QWidget *TFindPersFrm::leftColumn()
 
     auto *p = new QWidget(col);
     p->setObjectName("PanelPolitical");
-    paint(p, politicalColour);
+    paint(p, colours::political);
     auto *pg = new QGridLayout(p);
     pg->setVerticalSpacing(3);
     RadioGroup4 = new TRadioGroup("RadioGroup4", "ΕΤΕΡΟΔΗΜΟΤΗΣ", codes::yesNo(), 2, p);
@@ -295,7 +292,7 @@ QWidget *TFindPersFrm::rightColumn()
 {
     auto *w = new QWidget(this);
     w->setObjectName("PanelRight");
-    paint(w, rightColour);
+    paint(w, colours::right);
     auto *g = new QGridLayout(w);
     g->setVerticalSpacing(3);
     int row = 0;
@@ -369,7 +366,7 @@ QWidget *TFindPersFrm::bottomBar()
 {
     auto *w = new QWidget(this);
     w->setObjectName("ButtonBar");
-    paint(w, barColour);
+    paint(w, colours::buttons);
     auto *h = new QHBoxLayout(w);
     auto button = [&](const QString &name, const QString &caption) {
         auto *b = new QPushButton(caption, w);
@@ -409,38 +406,19 @@ void TFindPersFrm::applyKeyboardRules()
 void TFindPersFrm::connectControls()
 {
     TDataMdl &dm = m_dm;
-    DBLookupComboBox1->setListSource(dm.TblEthnikothtes, "ETHNIKOTHTA", "ETHNIKOTHTA");
-    DBLookupComboBox13->setListSource(dm.TblMorfosh, "Morfosh", "AutoNum");
-    DBLookupComboBox2->setListSource(dm.TblEpagelmata, "Epagelma", "Epagelma");
-    DBLookupComboBox3->setListSource(m_towns, "POLH", "AUTONUM");
-    DBLookupComboBox4->setListSource(dm.TblDHMOI, "DHMOS", "AUTONUM");
-    DBLookupComboBox5->setListSource(dm.TblEPARXIES, "EPARXIA", "AUTONUM");
-    DBLookupComboBox6->setListSource(dm.TblNomoi, "NOMOS", "AUTONUM");
-    DBLookupComboBox7->setListSource(dm.TblEklogikaK, "AllStr", "AUTONUM");
-    DBLookupComboBox9->setListSource(dm.TblMELOS, "MELOS", "AUTONUM");
-    DBLookupComboBox8->setListSource(m_cells, "PYRHNAS", "AUTONUM");
-    DBLookupComboBox10->setListSource(dm.TblTO, "T_O", "AUTONUM");
-    DBLookupComboBox11->setListSource(dm.TblNE, "N_E", "AUTONUM");
-    DBLookupComboBox12->setListSource(dm.TblNO, "N_O", "AUTONUM");
-    DBLookupComboBox14->setListSource(dm.TblAksiologhsh, "Aksiologhsh", "AutoNum");
-
-    auto on = [this](DBLookupComboBox *c, void (TFindPersFrm::*f)()) {
-        connect(c, &DBLookupComboBox::keyChanged, this, [this, f] {
-            try {
-                (this->*f)();
-            } catch (const DbError &) {
-                // a failure inside a cascade leaves the boxes as they are
-            }
-        });
-    };
-    on(DBLookupComboBox6, &TFindPersFrm::prefectureChosen);
-    on(DBLookupComboBox5, &TFindPersFrm::provinceChosen);
-    on(DBLookupComboBox4, &TFindPersFrm::municipalityChosen);
-    on(DBLookupComboBox3, &TFindPersFrm::townChosen);
-    on(DBLookupComboBox12, &TFindPersFrm::organisationChosen);
-    on(DBLookupComboBox11, &TFindPersFrm::committeeChosen);
-    on(DBLookupComboBox10, &TFindPersFrm::localChosen);
-    on(DBLookupComboBox8, &TFindPersFrm::cellChosen);
+    lookups::bind(dm,
+                  {DBLookupComboBox1, DBLookupComboBox2, DBLookupComboBox3, DBLookupComboBox4, DBLookupComboBox5,
+                   DBLookupComboBox6, DBLookupComboBox7, DBLookupComboBox8, DBLookupComboBox9, DBLookupComboBox10,
+                   DBLookupComboBox11, DBLookupComboBox12, DBLookupComboBox13, DBLookupComboBox14},
+                  m_towns, m_cells);
+    lookups::onChosen(this, DBLookupComboBox6, &TFindPersFrm::prefectureChosen);
+    lookups::onChosen(this, DBLookupComboBox5, &TFindPersFrm::provinceChosen);
+    lookups::onChosen(this, DBLookupComboBox4, &TFindPersFrm::municipalityChosen);
+    lookups::onChosen(this, DBLookupComboBox3, &TFindPersFrm::townChosen);
+    lookups::onChosen(this, DBLookupComboBox12, &TFindPersFrm::organisationChosen);
+    lookups::onChosen(this, DBLookupComboBox11, &TFindPersFrm::committeeChosen);
+    lookups::onChosen(this, DBLookupComboBox10, &TFindPersFrm::localChosen);
+    lookups::onChosen(this, DBLookupComboBox8, &TFindPersFrm::cellChosen);
 
     connect(SpeedButton1, &QToolButton::clicked, this, [this] { guarded([this] { chooseCapacities(); }); });
     connect(BtnDel, &QPushButton::clicked, this, [this] { guarded([this] { clearCriteria(); }); });
@@ -529,12 +507,7 @@ void TFindPersFrm::pointTownsAt(int nomos)
 
 void TFindPersFrm::pointCellsAt(int no, int ne, int to)
 {
-    QStringList lines = {"Select * From PYRHNAS Where N_O=" + QString::number(no)};
-    if (ne)
-        lines << "and N_E=" + QString::number(ne);
-    if (to)
-        lines << "and T_O=" + QString::number(to);
-    m_cells->setSql(lines);
+    m_cells->setSql(lookups::cellsOf(no, ne, to));
     m_cells->open();
 }
 

@@ -4,6 +4,7 @@
 #include "CitizenScreens.h"
 #include "DataModule.h"
 #include "DbControls.h"
+#include "FormParts.h"
 #include "GridPrintout.h"
 #include "ResultFields.h"
 #include "Screens.h"
@@ -88,14 +89,9 @@ TSearchResDlg::TSearchResDlg(TDataMdl &dm, TPediaDlg *pedia, TPrnPEDIADlg *print
     Label2 = boldLabel("Label2", QString(), bottom);
     Label3 = boldLabel("Label3", QString(), bottom);
     Label4 = boldLabel("Label4", QString(), bottom);
-    BitBtn2 = new QPushButton("&ΔΙΕΥΘΥΝΣΙΟΓΡΑΦΟΣ", bottom);
-    BitBtn2->setObjectName("BitBtn2");
-    BitBtn1 = new QPushButton("Ε&ΚΤΥΠΩΣΗ", bottom);
-    BitBtn1->setObjectName("BitBtn1");
-    CancelBtn = new QPushButton("&ΕΠΙΣΤΡΟΦΗ", bottom);
-    CancelBtn->setObjectName("CancelBtn");
-    for (QPushButton *b : {BitBtn2, BitBtn1, CancelBtn})
-        b->setAutoDefault(false);
+    BitBtn2 = form::button("BitBtn2", "&ΔΙΕΥΘΥΝΣΙΟΓΡΑΦΟΣ", bottom);
+    BitBtn1 = form::button("BitBtn1", "Ε&ΚΤΥΠΩΣΗ", bottom);
+    CancelBtn = form::button("CancelBtn", "&ΕΠΙΣΤΡΟΦΗ", bottom);
     auto *bg = new QGridLayout(bottom);
     bg->addWidget(Label1, 0, 0, 1, 3);
     bg->addWidget(Label2, 1, 0);

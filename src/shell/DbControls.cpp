@@ -6,6 +6,37 @@
 
 namespace dorvani {
 
+namespace {
+
+// Shows the dataset's current row in a view: made visible, current, and marked as `flags` say.
+void showCurrentRow(QAbstractItemView *view, DatasetModel *model, Dataset *ds, bool &syncing, int column,
+                    QItemSelectionModel::SelectionFlags flags)
+{
+    if (syncing || !ds || !ds->active() || !view->selectionModel())
+        return;
+    syncing = true;
+    const int row = ds->recNo();
+    model->ensureExposed(row);
+    if (row >= 0 && row < model->rowCount()) {
+        const QModelIndex i = model->index(row, column);
+        view->selectionModel()->setCurrentIndex(i, flags);
+        view->scrollTo(i);
+    }
+    syncing = false;
+}
+
+// Moves the dataset to the row the user made current in a view.
+void moveToViewRow(Dataset *ds, bool &syncing, const QModelIndex &current)
+{
+    if (syncing || !ds || !ds->active() || !current.isValid())
+        return;
+    syncing = true;
+    guarded([&] { ds->moveTo(current.row()); });
+    syncing = false;
+}
+
+} // namespace
+
 // ---------------------------------------------------------------- DBGrid
 
 DBGrid::DBGrid(QWidget *parent) : QTableView(parent)
@@ -60,32 +91,13 @@ QList<int> DBGrid::markedRows() const
 
 void DBGrid::followDataset()
 {
-    Dataset *ds = dataset();
-    if (m_syncing || !ds || !ds->active() || !selectionModel())
-        return;
-    m_syncing = true;
-    const int row = ds->recNo();
-    m_model->ensureExposed(row);
-    if (row >= 0 && row < m_model->rowCount()) {
-        const QModelIndex i = m_model->index(row, qMax(0, currentIndex().column()));
-        if (selectionMode() == QAbstractItemView::SingleSelection)
-            selectionModel()->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-        else
-            selectionModel()->setCurrentIndex(i, QItemSelectionModel::NoUpdate);
-        scrollTo(i);
-    }
-    m_syncing = false;
+    showCurrentRow(this, m_model, dataset(), m_syncing, qMax(0, currentIndex().column()),
+                   selectionMode() == QAbstractItemView::SingleSelection
+                       ? QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows
+                       : QItemSelectionModel::NoUpdate);
 }
 
-void DBGrid::followView(const QModelIndex &current)
-{
-    Dataset *ds = dataset();
-    if (m_syncing || !ds || !ds->active() || !current.isValid())
-        return;
-    m_syncing = true;
-    guarded([&] { ds->moveTo(current.row()); });
-    m_syncing = false;
-}
+void DBGrid::followView(const QModelIndex &current) { moveToViewRow(dataset(), m_syncing, current); }
 
 // ---------------------------------------------------------------- DBListBox
 
@@ -108,14 +120,8 @@ void DBListBox::setDataset(Dataset *ds, const QString &field)
     connect(ds, &Dataset::currentChanged, this, &DBListBox::followDataset);
     // A new set of rows (a filter, another master row) keeps the current row chosen.
     connect(m_model, &QAbstractItemModel::modelReset, this, &DBListBox::followDataset);
-    connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex &c) {
-        Dataset *d = dataset();
-        if (m_syncing || !d || !d->active() || !c.isValid())
-            return;
-        m_syncing = true;
-        guarded([&] { d->moveTo(c.row()); });
-        m_syncing = false;
-    });
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &c) { moveToViewRow(dataset(), m_syncing, c); });
 }
 
 bool DBListBox::hasSelection() const
@@ -127,18 +133,7 @@ QString DBListBox::currentText() const { return hasSelection() ? currentIndex().
 
 void DBListBox::followDataset()
 {
-    Dataset *ds = dataset();
-    if (m_syncing || !ds || !ds->active() || !selectionModel())
-        return;
-    m_syncing = true;
-    const int row = ds->recNo();
-    m_model->ensureExposed(row);
-    if (row >= 0 && row < m_model->rowCount()) {
-        const QModelIndex i = m_model->index(row, 0);
-        selectionModel()->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect);
-        scrollTo(i);
-    }
-    m_syncing = false;
+    showCurrentRow(this, m_model, dataset(), m_syncing, 0, QItemSelectionModel::ClearAndSelect);
 }
 
 // ---------------------------------------------------------------- DBLookupComboBox

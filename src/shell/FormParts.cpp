@@ -39,6 +39,14 @@ QFrame *divider(QWidget *parent, const QColor &colour)
     return f;
 }
 
+QPushButton *button(const QString &name, const QString &caption, QWidget *parent)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    return b;
+}
+
 QLabel *boldLabel(const QString &text, QWidget *parent)
 {
     auto *l = new QLabel(text, parent);

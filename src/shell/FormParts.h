@@ -26,10 +26,23 @@ class DBLookupComboBox;
 
 namespace form {
 
+// The colours of the screens laid out like a citizen's record (entry, editing, search): the
+// identity column, the political panel, the right column, the button bar, and the maroon of
+// the bars between columns.
+namespace citizenColours {
+inline const QColor identity(39, 194, 18);
+inline const QColor political(194, 225, 49);
+inline const QColor right(49, 186, 225);
+inline const QColor buttons(20, 196, 173);
+inline const QColor bars(128, 0, 0);
+} // namespace citizenColours
+
 void paint(QWidget *w, const QColor &background);
 // A bar between columns, 5 pixels wide.
 QFrame *divider(QWidget *parent, const QColor &colour = QColor(128, 0, 0));
 QLabel *boldLabel(const QString &text, QWidget *parent);
+// A named button that Enter in a field does not press.
+QPushButton *button(const QString &name, const QString &caption, QWidget *parent);
 QLineEdit *lineEdit(const QString &name, QWidget *parent, int maxLength = 0);
 // A field that takes only digits (it is not turned into Greek capitals).
 QLineEdit *digitEdit(const QString &name, QWidget *parent, int maxLength = 0);

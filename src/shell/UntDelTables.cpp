@@ -1,6 +1,7 @@
 #include "UntDelTables.h"
 
 #include "DataReset.h"
+#include "FormParts.h"
 #include "Store.h"
 #include "Ui.h"
 
@@ -37,13 +38,9 @@ TDelTablesDlg::TDelTablesDlg(QWidget *parent) : QDialog(parent)
         grid->addWidget(box, i % 8, i / 8); // two columns of eight
     }
 
-    BtnDel = new QPushButton("&ΔΙΑΓΡΑΦΗ", this);
-    BtnDel->setObjectName("BtnDel");
+    BtnDel = form::button("BtnDel", "&ΔΙΑΓΡΑΦΗ", this);
     BtnDel->setToolTip("ΔΙΑΓΡΑΦΗ ΤΩΝ ΕΠΙΛΕΓΜΕΝΩΝ ΑΡΧΕΙΩΝ");
-    BtnDel->setAutoDefault(false);
-    CancelBtn = new QPushButton("&ΕΠΙΣΤΡΟΦΗ", this);
-    CancelBtn->setObjectName("CancelBtn");
-    CancelBtn->setAutoDefault(false);
+    CancelBtn = form::button("CancelBtn", "&ΕΠΙΣΤΡΟΦΗ", this);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();

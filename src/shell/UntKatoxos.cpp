@@ -41,14 +41,9 @@ TKatoxosDlg::TKatoxosDlg(QWidget *parent) : QDialog(parent)
         installEntryKeys(e);
     }
 
-    BitBtn1 = new QPushButton("&ΑΠΟΘΗΚΕΥΣΗ", this);
-    BitBtn1->setObjectName("BitBtn1");
-    BitBtn2 = new QPushButton("&ΕΞΟΔΟΣ", this);
-    BitBtn2->setObjectName("BitBtn2");
-    BitBtn3 = new QPushButton("&ΒΟΗΘΕΙΑ", this);
-    BitBtn3->setObjectName("BitBtn3");
-    for (QPushButton *b : {BitBtn1, BitBtn2, BitBtn3})
-        b->setAutoDefault(false);
+    BitBtn1 = form::button("BitBtn1", "&ΑΠΟΘΗΚΕΥΣΗ", this);
+    BitBtn2 = form::button("BitBtn2", "&ΕΞΟΔΟΣ", this);
+    BitBtn3 = form::button("BitBtn3", "&ΒΟΗΘΕΙΑ", this);
 
     auto *form = new QFormLayout;
     form->addRow(new QLabel("ΤΙΤΛΟΣ", this), Edit1);

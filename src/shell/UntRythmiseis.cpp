@@ -2,6 +2,7 @@
 
 #include "DataModule.h"
 #include "DbControls.h"
+#include "FormParts.h"
 #include "Registry.h"
 #include "Ui.h"
 
@@ -70,17 +71,11 @@ TRythmiseisDlg::TRythmiseisDlg(TDataMdl &dm, QWidget *parent) : QDialog(parent),
     gl->addWidget(RadioGroup1);
     gl->addWidget(RadioGroup2);
 
-    BtnDel = new QPushButton("&ΚΑΘΑΡΙΣΜΟΣ", this);
-    BtnDel->setObjectName("BtnDel");
+    BtnDel = form::button("BtnDel", "&ΚΑΘΑΡΙΣΜΟΣ", this);
     BtnDel->setToolTip("ΚΑΘΑΡΙΣΜΟΣ ΟΛΩΝ");
-    BitBtn1 = new QPushButton("&ΑΠΟΘΗΚΕΥΣΗ", this);
-    BitBtn1->setObjectName("BitBtn1");
-    CancelBtn = new QPushButton("&ΕΠΙΣΤΡΟΦΗ", this);
-    CancelBtn->setObjectName("CancelBtn");
-    BitBtn5 = new QPushButton("&ΒΟΗΘΕΙΑ", this);
-    BitBtn5->setObjectName("BitBtn5");
-    for (QPushButton *b : {BtnDel, BitBtn1, CancelBtn, BitBtn5})
-        b->setAutoDefault(false);
+    BitBtn1 = form::button("BitBtn1", "&ΑΠΟΘΗΚΕΥΣΗ", this);
+    CancelBtn = form::button("CancelBtn", "&ΕΠΙΣΤΡΟΦΗ", this);
+    BitBtn5 = form::button("BitBtn5", "&ΒΟΗΘΕΙΑ", this);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(BtnDel);
