@@ -5,6 +5,7 @@
 #include "DataModule.h"
 #include "RegisterFixture.h"
 #include "Store.h"
+#include "StoreFixture.h"
 #include "TestSupport.h"
 
 #include <QTest>
@@ -12,11 +13,9 @@
 
 using namespace dorvani;
 
-class TstCitizenStore : public QObject {
+class TstCitizenStore : public test::StoreTest {
     Q_OBJECT
 
-    std::unique_ptr<test::TestHome> m_home;
-    std::unique_ptr<Store> m_store;
     test::RegisterFixture f;
 
     static CitizenRecord citizen(const QString &surname, const QString &name, const QString &father = QString())
@@ -34,15 +33,12 @@ class TstCitizenStore : public QObject {
 private slots:
     void init()
     {
-        m_home = std::make_unique<test::TestHome>();
-        m_store = std::make_unique<Store>();
-        m_store->open(m_home->path("Db"));
+        openStore();
         f = test::RegisterFixture::fill();
     }
     void cleanup()
     {
-        m_store.reset();
-        m_home.reset();
+        closeStore();
     }
 
     void insertWritesTheWholeCitizen()

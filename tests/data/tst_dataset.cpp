@@ -3,6 +3,7 @@
 #include "BackgroundAggregate.h"
 #include "DataModule.h"
 #include "Store.h"
+#include "StoreFixture.h"
 #include "TestSupport.h"
 
 #include <QSignalSpy>
@@ -10,12 +11,8 @@
 
 using namespace dorvani;
 
-class TstDataset : public QObject {
+class TstDataset : public test::StoreTest {
     Q_OBJECT
-
-    std::unique_ptr<test::TestHome> m_home;
-    std::unique_ptr<Store> m_store;
-    std::unique_ptr<TDataMdl> m_dm;
 
     void addCitizens(int n)
     {
@@ -29,16 +26,11 @@ class TstDataset : public QObject {
 private slots:
     void init()
     {
-        m_home = std::make_unique<test::TestHome>();
-        m_store = std::make_unique<Store>();
-        m_store->open(m_home->path("Db"));
-        m_dm = std::make_unique<TDataMdl>();
+        openStore(true);
     }
     void cleanup()
     {
-        m_dm.reset();
-        m_store.reset();
-        m_home.reset();
+        closeStore();
     }
 
     void walksInNaturalOrderAPageAtATime()

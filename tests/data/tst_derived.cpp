@@ -3,18 +3,16 @@
 #include "Codes.h"
 #include "DataModule.h"
 #include "Store.h"
+#include "StoreFixture.h"
 #include "TestSupport.h"
 
 #include <QTest>
 
 using namespace dorvani;
 
-class TstDerived : public QObject {
+class TstDerived : public test::StoreTest {
     Q_OBJECT
 
-    std::unique_ptr<test::TestHome> m_home;
-    std::unique_ptr<Store> m_store;
-    std::unique_ptr<TDataMdl> m_dm;
     int m_town = 0, m_dhmos = 0, m_eparxia = 0, m_nomos = 0, m_centre = 0, m_centreNoDhmos = 0;
     int m_influence3 = 0, m_influence9 = 0;
 
@@ -26,10 +24,7 @@ class TstDerived : public QObject {
 private slots:
     void initTestCase()
     {
-        m_home = std::make_unique<test::TestHome>();
-        m_store = std::make_unique<Store>();
-        m_store->open(m_home->path("Db"));
-        m_dm = std::make_unique<TDataMdl>();
+        openStore(true);
         m_nomos = insert("INSERT INTO NOMOI (NOMOS) VALUES ('ΑΡΚΑΔΙΑΣ')");
         m_eparxia = insert("INSERT INTO EPARXIES (NOMOS, EPARXIA) VALUES (?, 'ΜΑΝΤΙΝΕΙΑΣ')", {m_nomos});
         m_dhmos = insert("INSERT INTO DHMOI (NOMOS, EPARXIA, DHMOS) VALUES (?, ?, 'ΤΡΙΠΟΛΗΣ')", {m_nomos, m_eparxia});
@@ -72,9 +67,7 @@ private slots:
     }
     void cleanupTestCase()
     {
-        m_dm.reset();
-        m_store.reset();
-        m_home.reset();
+        closeStore();
     }
 
     void searchQueryFields_data()

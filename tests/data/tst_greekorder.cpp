@@ -2,18 +2,15 @@
 // row a grid finds again after a change, all in the order a Greek reader expects.
 #include "DataModule.h"
 #include "Store.h"
+#include "StoreFixture.h"
 #include "TestSupport.h"
 
 #include <QTest>
 
 using namespace dorvani;
 
-class TstGreekOrder : public QObject {
+class TstGreekOrder : public test::StoreTest {
     Q_OBJECT
-
-    std::unique_ptr<test::TestHome> m_home;
-    std::unique_ptr<Store> m_store;
-    std::unique_ptr<TDataMdl> m_dm;
 
     QStringList names(Table *t, const QString &field)
     {
@@ -26,18 +23,13 @@ class TstGreekOrder : public QObject {
 private slots:
     void init()
     {
-        m_home = std::make_unique<test::TestHome>();
-        m_store = std::make_unique<Store>();
-        m_store->open(m_home->path("Db"));
-        m_dm = std::make_unique<TDataMdl>();
+        openStore(true);
         for (const char *n : {"ΩΡΑΙΟΚΑΣΤΡΟ", "ΆΡΤΑ", "αθήνα", "ΌΛΥΜΠΟΣ", "ΒΟΛΟΣ", "ARGOS"})
             m_store->exec("INSERT INTO NOMOI (NOMOS) VALUES (?)", {QString::fromUtf8(n)});
     }
     void cleanup()
     {
-        m_dm.reset();
-        m_store.reset();
-        m_home.reset();
+        closeStore();
     }
 
     void listsReadInGreekOrder()

@@ -3,6 +3,7 @@
 #include "DataModule.h"
 #include "Schema.h"
 #include "Store.h"
+#include "StoreFixture.h"
 #include "TestSupport.h"
 
 #include <QCryptographicHash>
@@ -24,25 +25,19 @@ QByteArray digest(const QString &path)
 }
 } // namespace
 
-class TstStore : public QObject {
+class TstStore : public test::StoreTest {
     Q_OBJECT
-
-    std::unique_ptr<test::TestHome> m_home;
-    std::unique_ptr<Store> m_store;
 
     QString dbDir() const { return m_home->path("Db"); }
 
 private slots:
     void init()
     {
-        m_home = std::make_unique<test::TestHome>();
-        m_store = std::make_unique<Store>();
-        m_store->open(dbDir());
+        openStore();
     }
     void cleanup()
     {
-        m_store.reset();
-        m_home.reset();
+        closeStore();
     }
 
     void createsFortyTablesWithTheirFields()

@@ -7,6 +7,7 @@
 #include "SearchTestSupport.h"
 #include "Schema.h"
 #include "Store.h"
+#include "StoreFixture.h"
 #include "TestSupport.h"
 
 #include <QTest>
@@ -36,11 +37,9 @@ QStringList sorted(QStringList l)
 
 } // namespace
 
-class TstSearchBuilder : public QObject {
+class TstSearchBuilder : public test::StoreTest {
     Q_OBJECT
 
-    std::unique_ptr<test::TestHome> m_home;
-    std::unique_ptr<Store> m_store;
     test::RegisterFixture f;
     test::SearchCitizens c;
 
@@ -52,16 +51,13 @@ class TstSearchBuilder : public QObject {
 private slots:
     void initTestCase()
     {
-        m_home = std::make_unique<test::TestHome>();
-        m_store = std::make_unique<Store>();
-        m_store->open(m_home->path("Db"));
+        openStore();
         f = test::RegisterFixture::fill();
         c = test::SearchCitizens::fill(f);
     }
     void cleanupTestCase()
     {
-        m_store.reset();
-        m_home.reset();
+        closeStore();
     }
 
     void statementsAndDescriptions_data()

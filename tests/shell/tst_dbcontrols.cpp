@@ -3,32 +3,24 @@
 #include "DataModule.h"
 #include "DbControls.h"
 #include "Store.h"
+#include "StoreFixture.h"
 #include "TestSupport.h"
 
 #include <QTest>
 
 using namespace dorvani;
 
-class TstDbControls : public QObject {
+class TstDbControls : public test::StoreTest {
     Q_OBJECT
-
-    std::unique_ptr<test::TestHome> m_home;
-    std::unique_ptr<Store> m_store;
-    std::unique_ptr<TDataMdl> m_dm;
 
 private slots:
     void init()
     {
-        m_home = std::make_unique<test::TestHome>();
-        m_store = std::make_unique<Store>();
-        m_store->open(m_home->path("Db"));
-        m_dm = std::make_unique<TDataMdl>();
+        openStore(true);
     }
     void cleanup()
     {
-        m_dm.reset();
-        m_store.reset();
-        m_home.reset();
+        closeStore();
     }
 
     void gridReadsOnlyWhatItShows()
