@@ -194,7 +194,7 @@ private slots:
             QVERIFY(raw.open());
             QSqlQuery q(raw);
             QVERIFY(q.exec(sql));
-            plain = rows(q);
+            plain = rows(std::move(q));
         }
         QSqlDatabase::removeDatabase("raw");
         QCOMPARE(found, plain);
