@@ -344,7 +344,7 @@ Store::Prepared &Store::prepared(const QString &sql, Conn c)
             // Forget the statement used longest ago.
             auto oldest = m_prepared[c].begin();
             for (auto i = m_prepared[c].begin(); i != m_prepared[c].end(); ++i)
-                if (i->used < oldest->used)
+                if (i->second.used < oldest->second.used)
                     oldest = i;
             m_prepared[c].erase(oldest);
         }
@@ -355,10 +355,10 @@ Store::Prepared &Store::prepared(const QString &sql, Conn c)
             throw errorFor(p.query.lastError());
         p.write = isWrite(text);
         p.table = p.write ? writtenTable(text) : QString();
-        it = m_prepared[c].insert(sql, p);
+        it = m_prepared[c].emplace(sql, std::move(p)).first;
     }
-    it->used = ++m_useCount;
-    return *it;
+    it->second.used = ++m_useCount;
+    return it->second;
 }
 
 void Store::execPrepared(Prepared &p, const QVariantList &binds)

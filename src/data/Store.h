@@ -13,6 +13,8 @@
 #include <QString>
 #include <QVariant>
 
+#include <unordered_map>
+
 namespace dorvani {
 
 class Store : public QObject {
@@ -114,7 +116,7 @@ private:
     QString m_folder;
     QSqlDatabase m_db[2];
     int m_depth[2] = {0, 0};
-    QHash<QString, Prepared> m_prepared[2];
+    std::unordered_map<QString, Prepared> m_prepared[2];
     quint64 m_useCount = 0;
     QSet<QString> m_touched[2];
     quint64 m_generation = 0;
