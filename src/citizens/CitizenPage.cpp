@@ -26,7 +26,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
-#include <QScrollArea>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTextEdit>
@@ -45,8 +44,6 @@ using form::lineEdit;
 using form::lookup;
 using form::paint;
 using form::pickList;
-
-QFrame *bar(QWidget *parent) { return form::divider(parent, colours::bars); }
 
 QLabel *label(const QString &text, QWidget *parent) { return boldLabel(text, parent); }
 
@@ -191,33 +188,15 @@ TCitizenPage::~TCitizenPage() = default;
 
 void TCitizenPage::build()
 {
-    auto *columns = new QWidget(this);
-    auto *cl = new QHBoxLayout(columns);
-    cl->setContentsMargins(0, 0, 0, 0);
-    cl->setSpacing(0);
-
-    auto *left = new QWidget(columns);
+    auto *left = new QWidget(this);
     auto *ll = new QVBoxLayout(left);
     ll->setContentsMargins(0, 0, 0, 0);
     ll->setSpacing(4);
     ll->addWidget(identityColumn());
     ll->addWidget(politicalPanel(), 1);
-    cl->addWidget(left, 4);
-    cl->addWidget(bar(columns));
-    cl->addWidget(middleColumn(), 3);
-    cl->addWidget(bar(columns));
-    cl->addWidget(rightColumn(), 3);
-
-    auto *scroll = new QScrollArea(this);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidget(columns);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(scroll, 1);
-    layout->addWidget(buttonBar());
+    QWidget *middle = middleColumn();
+    QWidget *right = rightColumn();
+    form::layThreeColumns(this, left, middle, right, buttonBar(), colours::bars);
 
     // Tab and Enter visit the areas in order: identity with the political panel, the
     // middle column, the right column, the buttons.
@@ -242,8 +221,7 @@ void TCitizenPage::build()
     for (QWidget *b : buttons)
         if (qobject_cast<QAbstractButton *>(b))
             order << b;
-    for (int i = 0; i + 1 < order.size(); ++i)
-        QWidget::setTabOrder(order[i], order[i + 1]);
+    form::setTabOrder(order);
 }
 
 QWidget *TCitizenPage::identityColumn()

@@ -28,7 +28,6 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollArea>
 #include <QSqlQuery>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -46,8 +45,6 @@ using form::lineEdit;
 using form::lookup;
 using form::paint;
 using form::pickList;
-
-QFrame *divider(QWidget *parent) { return form::divider(parent, colours::bars); }
 
 QLabel *label(const QString &text, QWidget *parent) { return boldLabel(text, parent); }
 
@@ -84,26 +81,10 @@ TFindPersFrm::TFindPersFrm(TDataMdl &dm, QWidget *parent)
     setObjectName("FindPersFrm");
     setWindowTitle("ΑΝΑΖΗΤΗΣΗ ΠΟΛΙΤΩΝ");
 
-    auto *columns = new QWidget(this);
-    auto *cl = new QHBoxLayout(columns);
-    cl->setContentsMargins(0, 0, 0, 0);
-    cl->setSpacing(0);
-    cl->addWidget(leftColumn(), 4);
-    cl->addWidget(divider(columns));
-    cl->addWidget(middleColumn(), 3);
-    cl->addWidget(divider(columns));
-    cl->addWidget(rightColumn(), 3);
-
-    auto *scroll = new QScrollArea(this);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidget(columns);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(scroll, 1);
-    layout->addWidget(bottomBar());
+    QWidget *left = leftColumn();
+    QWidget *middle = middleColumn();
+    QWidget *right = rightColumn();
+    form::layThreeColumns(this, left, middle, right, bottomBar(), colours::bars);
 
     QList<QWidget *> order = {EdtEpitheto, EdtOnoma, EdtPatr, EdtMhtr, DBLookupComboBox1, DBLookupComboBox13,
                               DBLookupComboBox2, Edit1, Edit2, DBLookupComboBox3, DBLookupComboBox4,
@@ -118,8 +99,7 @@ TFindPersFrm::TFindPersFrm(TDataMdl &dm, QWidget *parent)
     order << Edit10 << Edit11 << EdtFAX << EdtEMAIL << EdtWEB << DBLookupComboBox14 << ChkLstEpafes << ChkBox2
           << Edit17 << Edit18 << Edit6 << Edit12 << Edit13 << EdtBirthDay << EdtBirthDayEos << MskCelebr
           << MskCelebrEos << ChkMemos << Edit4 << BtnDel << BtnFind << CancelBtn << BtnHelp;
-    for (int i = 0; i + 1 < order.size(); ++i)
-        QWidget::setTabOrder(order[i], order[i + 1]);
+    form::setTabOrder(order);
 
     applyKeyboardRules();
     connectControls();

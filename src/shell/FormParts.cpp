@@ -17,6 +17,7 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QToolButton>
 
 namespace dorvani {
@@ -37,6 +38,37 @@ QFrame *divider(QWidget *parent, const QColor &colour)
     f->setFixedWidth(5);
     paint(f, colour);
     return f;
+}
+
+void layThreeColumns(QWidget *screen, QWidget *left, QWidget *middle, QWidget *right, QWidget *buttons,
+                     const QColor &bars)
+{
+    auto *columns = new QWidget(screen);
+    auto *cl = new QHBoxLayout(columns);
+    cl->setContentsMargins(0, 0, 0, 0);
+    cl->setSpacing(0);
+    cl->addWidget(left, 4);
+    cl->addWidget(divider(columns, bars));
+    cl->addWidget(middle, 3);
+    cl->addWidget(divider(columns, bars));
+    cl->addWidget(right, 3);
+
+    auto *scroll = new QScrollArea(screen);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(columns);
+
+    auto *layout = new QVBoxLayout(screen);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(scroll, 1);
+    layout->addWidget(buttons);
+}
+
+void setTabOrder(const QList<QWidget *> &order)
+{
+    for (int i = 0; i + 1 < order.size(); ++i)
+        QWidget::setTabOrder(order[i], order[i + 1]);
 }
 
 QPushButton *button(const QString &name, const QString &caption, QWidget *parent)

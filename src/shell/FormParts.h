@@ -40,6 +40,12 @@ inline const QColor bars(128, 0, 0);
 void paint(QWidget *w, const QColor &background);
 // A bar between columns, 5 pixels wide.
 QFrame *divider(QWidget *parent, const QColor &colour = QColor(128, 0, 0));
+// Lays a screen out as three columns (4:3:3) divided by bars, scrolling when the window is
+// small, above its button bar.
+void layThreeColumns(QWidget *screen, QWidget *left, QWidget *middle, QWidget *right, QWidget *buttons,
+                     const QColor &bars);
+// Tab visits the widgets in the order given.
+void setTabOrder(const QList<QWidget *> &order);
 QLabel *boldLabel(const QString &text, QWidget *parent);
 // A named button that Enter in a field does not press.
 QPushButton *button(const QString &name, const QString &caption, QWidget *parent);
