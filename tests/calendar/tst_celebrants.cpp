@@ -23,14 +23,7 @@ using test::Program;
 
 namespace {
 
-void doubleClick(QTableView *v, int row, int column)
-{
-    const QModelIndex i = v->model()->index(row, column);
-    v->scrollTo(i);
-    // The click that starts a double click, then the double click itself.
-    QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->visualRect(i).center());
-    QTest::mouseDClick(v->viewport(), Qt::LeftButton, {}, v->visualRect(i).center());
-}
+void doubleClick(QTableView *v, int row, int column) { test::doubleClickCell(v, row, column); }
 
 // The first names of the list, in its order, and its count line.
 QStringList listed(TPersCelebrDlg *v)

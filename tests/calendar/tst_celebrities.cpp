@@ -41,12 +41,8 @@ void leave(QWidget *w)
 
 void doubleClick(QTableView *v, int row, int column)
 {
-    const QModelIndex i = v->model()->index(row, column);
-    v->scrollTo(i);
-    v->setCurrentIndex(i);
-    // The click that starts a double click, then the double click itself.
-    QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->visualRect(i).center());
-    QTest::mouseDClick(v->viewport(), Qt::LeftButton, {}, v->visualRect(i).center());
+    v->setCurrentIndex(v->model()->index(row, column));
+    test::doubleClickCell(v, row, column);
 }
 
 QString names(int day, int month)

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QTableView>
 #include <QTest>
 
 namespace dorvani::test {
@@ -166,6 +167,14 @@ void typeText(QWidget *w, const QString &text)
 }
 
 void pressKey(QWidget *w, Qt::Key key) { QTest::keyClick(w, key); }
+
+void doubleClickCell(QTableView *v, int row, int column)
+{
+    const QModelIndex i = v->model()->index(row, column);
+    v->scrollTo(i);
+    QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->visualRect(i).center());
+    QTest::mouseDClick(v->viewport(), Qt::LeftButton, {}, v->visualRect(i).center());
+}
 
 void click(QWidget *parent, const QString &buttonName)
 {

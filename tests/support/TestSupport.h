@@ -14,6 +14,7 @@
 #include <functional>
 #include <optional>
 
+class QTableView;
 class QWidget;
 
 namespace dorvani::test {
@@ -85,6 +86,9 @@ void typeText(QWidget *w, const QString &text);
 void pressKey(QWidget *w, Qt::Key key);
 // Clicks the button of a dialog found by its object name.
 void click(QWidget *parent, const QString &buttonName);
+// Double-clicks a cell of a grid, scrolled into view: the click that starts a double click,
+// then the double click itself.
+void doubleClickCell(QTableView *v, int row, int column);
 
 // Handlers for the dialogs every start-up shows.
 int acceptDialog(QDialog *d);
