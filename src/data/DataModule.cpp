@@ -44,39 +44,14 @@ QString TDataMdl::allStr(const QString &nomos, const QString &dhmos, const QStri
     return QString("%1  %2 / %3  %4").arg(nomos, dhmos, centre, district);
 }
 
-QString TDataMdl::epirohName(const Dataset *ds, int id) const
-{
-    static thread_local QHash<const Dataset *, int> ids;
-    auto it = ids.find(ds);
-    if (it == ids.end())
-        it = ids.insert(ds, ds->lookupId("EPIROES", "AUTONUM", "EPIROH"));
-    return ds->lookup(*it, id).toString();
-}
-
 // The place of voting of a centre: its prefecture, municipality, name and district.
-QString TDataMdl::centreText(const Dataset *ds, const QVariant &id) const
+QString TDataMdl::centreText(const Dataset *ds, const CentreLookups &l, const QVariant &id)
 {
-    if (id.isNull())
-        return {};
-    struct Ids {
-        int exists, centre, nomos, dhmos, district, nomosName, dhmosName;
-    };
-    static thread_local QHash<const Dataset *, Ids> known;
-    auto it = known.find(ds);
-    if (it == known.end())
-        it = known.insert(ds, Ids{ds->lookupId("EklogikaK", "AUTONUM", "AUTONUM"),
-                                  ds->lookupId("EklogikaK", "AUTONUM", "EKLOGIKOK"),
-                                  ds->lookupId("EklogikaK", "AUTONUM", "NOMOS"),
-                                  ds->lookupId("EklogikaK", "AUTONUM", "DHMOS"),
-                                  ds->lookupId("EklogikaK", "AUTONUM", "ENORIA"),
-                                  ds->lookupId("NOMOI", "AUTONUM", "NOMOS"),
-                                  ds->lookupId("DHMOI", "AUTONUM", "DHMOS")});
-    const Ids &i = *it;
-    if (ds->lookup(i.exists, id).toString().isEmpty())
+    if (id.isNull() || ds->lookup(l.exists, id).toString().isEmpty())
         return {}; // no such centre
-    return allStr(ds->lookup(i.nomosName, ds->lookup(i.nomos, id)).toString(),
-                  ds->lookup(i.dhmosName, ds->lookup(i.dhmos, id)).toString(), ds->lookup(i.centre, id).toString(),
-                  ds->lookup(i.district, id).toString());
+    return allStr(ds->lookup(l.nomosName, ds->lookup(l.nomos, id)).toString(),
+                  ds->lookup(l.dhmosName, ds->lookup(l.dhmos, id)).toString(), ds->lookup(l.centre, id).toString(),
+                  ds->lookup(l.district, id).toString());
 }
 
 // The derived fields that every result set over the citizens carries.
@@ -93,10 +68,12 @@ void TDataMdl::addCitizenFields(Dataset *ds)
                      [](const RowRef &r) { return codes::listDisplay(r.text("EPAFES"), codes::epafes()); });
     ds->addCalcField("IDIOTHTAStr", 240,
                      [](const RowRef &r) { return codes::listDisplay(r.text("IDIOTHTA"), codes::idiothta()); });
+    const int influence = ds->lookupId("EPIROES", "AUTONUM", "EPIROH");
     ds->addCalcField(
         "EpirohStr", 200,
-        [this, ds](const RowRef &r) {
-            return codes::listDisplay(r.text("EPIROH"), [&](int id) { return epirohName(ds, id); });
+        [ds, influence](const RowRef &r) {
+            return codes::listDisplay(r.text("EPIROH"),
+                                      [&](int id) { return ds->lookup(influence, id).toString(); });
         },
         FieldKind::Text, {"EPIROES"});
     ds->addCalcField(
@@ -108,8 +85,15 @@ void TDataMdl::addCitizenFields(Dataset *ds)
     ds->addLookupField("DHMOSNAME", 40, "DHMOS", "DHMOI", "AUTONUM", "DHMOS");
     ds->addLookupField("EPARXIANAME", 40, "EPARXIA", "EPARXIES", "AUTONUM", "EPARXIA");
     ds->addLookupField("NOMOSNAME", 40, "NOMOS", "NOMOI", "AUTONUM", "NOMOS");
+    const CentreLookups centre{ds->lookupId("EklogikaK", "AUTONUM", "AUTONUM"),
+                               ds->lookupId("EklogikaK", "AUTONUM", "EKLOGIKOK"),
+                               ds->lookupId("EklogikaK", "AUTONUM", "NOMOS"),
+                               ds->lookupId("EklogikaK", "AUTONUM", "DHMOS"),
+                               ds->lookupId("EklogikaK", "AUTONUM", "ENORIA"),
+                               ds->lookupId("NOMOI", "AUTONUM", "NOMOS"),
+                               ds->lookupId("DHMOI", "AUTONUM", "DHMOS")};
     ds->addCalcField(
-        "ASKHSHNAME", 40, [this, ds](const RowRef &r) { return centreText(ds, r.value("ASKHSH")); },
+        "ASKHSHNAME", 40, [ds, centre](const RowRef &r) { return centreText(ds, centre, r.value("ASKHSH")); },
         FieldKind::Text, {"EklogikaK", "NOMOI", "DHMOI"});
     ds->addLookupField("MELOSNAME", 50, "MelosID", "MELOS", "AUTONUM", "MELOS");
     ds->addLookupField("PYRHNASNAME", 30, "PYRHNASID", "PYRHNAS", "AUTONUM", "PYRHNAS");

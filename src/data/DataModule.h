@@ -94,8 +94,11 @@ private:
     Table *table(const QString &name, const QString &tableName);
     Query *query(const QString &name, const QString &sql);
     void addCitizenFields(Dataset *ds);
-    QString epirohName(const Dataset *ds, int id) const;
-    QString centreText(const Dataset *ds, const QVariant &id) const;
+    // The lookups a dataset keeps for the place of voting of a centre.
+    struct CentreLookups {
+        int exists, centre, nomos, dhmos, district, nomosName, dhmosName;
+    };
+    static QString centreText(const Dataset *ds, const CentreLookups &l, const QVariant &id);
 
     QList<Dataset *> m_all;
 };
