@@ -1,7 +1,7 @@
 #include "BenchSearches.h"
 
-#include "Registry.h"
-#include "Store.h"
+#include "platform/Registry.h"
+#include "data/Store.h"
 
 #include <QSqlQuery>
 

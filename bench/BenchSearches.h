@@ -2,7 +2,7 @@
 // program's own search builder.
 #pragma once
 
-#include "SearchBuilder.h"
+#include "search/SearchBuilder.h"
 
 #include <QList>
 #include <QString>

@@ -5,16 +5,16 @@
 #include "BenchHarness.h"
 #include "BenchSearches.h"
 
-#include "AppContext.h"
-#include "CitizenStore.h"
-#include "DataModule.h"
-#include "DbControls.h"
-#include "Store.h"
-#include "ResultFields.h"
-#include "UntLISTAPOL.h"
-#include "UntPedia.h"
-#include "UntPrnPedia.h"
-#include "UntSearchRes.h"
+#include "platform/AppContext.h"
+#include "citizens/CitizenStore.h"
+#include "data/DataModule.h"
+#include "widgets/DbControls.h"
+#include "data/Store.h"
+#include "search/ResultFields.h"
+#include "citizens/UntLISTAPOL.h"
+#include "search/UntPedia.h"
+#include "search/UntPrnPedia.h"
+#include "search/UntSearchRes.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

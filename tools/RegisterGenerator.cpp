@@ -1,8 +1,8 @@
 #include "RegisterGenerator.h"
 
-#include "CitizenStore.h"
-#include "Registry.h"
-#include "Store.h"
+#include "citizens/CitizenStore.h"
+#include "platform/Registry.h"
+#include "data/Store.h"
 
 #include <QDate>
 #include <QStringList>

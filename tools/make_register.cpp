@@ -1,8 +1,8 @@
 // dorvani-make-register --home DIR --citizens N [--seed S] [--no-settings]
 // Fills an empty program folder with a synthetic register.
-#include "AppContext.h"
+#include "platform/AppContext.h"
 #include "RegisterGenerator.h"
-#include "Store.h"
+#include "data/Store.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

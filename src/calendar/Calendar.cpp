@@ -1,9 +1,9 @@
-#include "Calendar.h"
+#include "calendar/Calendar.h"
 
-#include "GreekText.h"
-#include "InputHelpers.h"
-#include "Schema.h"
-#include "Store.h"
+#include "data/GreekText.h"
+#include "widgets/InputHelpers.h"
+#include "data/Schema.h"
+#include "data/Store.h"
 
 #include <QSet>
 #include <QSqlQuery>

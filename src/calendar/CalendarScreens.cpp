@@ -1,16 +1,16 @@
-#include "CalendarScreens.h"
+#include "calendar/CalendarScreens.h"
 
-#include "AppContext.h"
-#include "Calendar.h"
-#include "CitizenScreens.h"
-#include "DataModule.h"
-#include "DbControls.h"
-#include "Screens.h"
-#include "Ui.h"
-#include "UntBirthday.h"
-#include "UntCelebritiesDlg.h"
-#include "UntMain.h"
-#include "UntPersCelebr.h"
+#include "platform/AppContext.h"
+#include "calendar/Calendar.h"
+#include "citizens/CitizenScreens.h"
+#include "data/DataModule.h"
+#include "widgets/DbControls.h"
+#include "widgets/Screens.h"
+#include "widgets/Ui.h"
+#include "calendar/UntBirthday.h"
+#include "calendar/UntCelebritiesDlg.h"
+#include "widgets/MainWindow.h"
+#include "calendar/UntPersCelebr.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -87,16 +87,16 @@ void CalendarScreens::fitColumns(DBGrid *grid, const QList<DatasetModel::Column>
     }
 }
 
-void registerCalendarScreens(TMainFrm &main, TDataMdl &dm)
+void registerCalendarScreens(MainWindow &main, TDataMdl &dm)
 {
-    g_persCelebr = new TPersCelebrDlg(dm, &main);
-    g_celebrities = new TCelebritiesDlg(dm, *g_persCelebr, &main);
-    g_birthday = new TBirthdayDlg(dm, &main);
+    g_persCelebr = new TPersCelebrDlg(dm, main.widget());
+    g_celebrities = new TCelebritiesDlg(dm, *g_persCelebr, main.widget());
+    g_birthday = new TBirthdayDlg(dm, main.widget());
 
     // Today's celebrants, when the main window is shown.
     Screens::add("Celebrants", [&main] {
         const calendar::Celebrants c = calendar::celebrantsOf(Clock::today());
-        main.LblCeleb->setText(c.label);
+        main.setCelebrantsLabel(c.label);
         if (c.found)
             main.setCelebrants(c.names, c.day, c.month);
     });

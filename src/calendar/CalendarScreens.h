@@ -3,14 +3,14 @@
 // celebrants in its label, and the way back to a list from the citizen it opened.
 #pragma once
 
-#include "DatasetModel.h"
+#include "widgets/DatasetModel.h"
 
 #include <QPixmap>
 
 namespace dorvani {
 
 class TDataMdl;
-class TMainFrm;
+class MainWindow;
 class TCelebritiesDlg;
 class TPersCelebrDlg;
 class TBirthdayDlg;
@@ -19,7 +19,7 @@ class DBGrid;
 // Registers Celebrants (the label at start-up), TCelebritiesDlg, TPersCelebrDlg and
 // TBirthdayDlg. Comes after the citizen screens, whose registration starts the ways back
 // afresh.
-void registerCalendarScreens(TMainFrm &main, TDataMdl &dm);
+void registerCalendarScreens(MainWindow &main, TDataMdl &dm);
 
 namespace CalendarScreens {
 TCelebritiesDlg *celebrities();

@@ -1,13 +1,13 @@
-#include "UntBirthday.h"
+#include "calendar/UntBirthday.h"
 
-#include "AppContext.h"
-#include "Calendar.h"
-#include "CalendarScreens.h"
-#include "CitizenScreens.h"
-#include "DataModule.h"
-#include "DbControls.h"
-#include "FormParts.h"
-#include "Ui.h"
+#include "platform/AppContext.h"
+#include "calendar/Calendar.h"
+#include "calendar/CalendarScreens.h"
+#include "citizens/CitizenScreens.h"
+#include "data/DataModule.h"
+#include "widgets/DbControls.h"
+#include "widgets/FormParts.h"
+#include "widgets/Ui.h"
 
 #include <QDateEdit>
 #include <QHBoxLayout>

@@ -1,15 +1,15 @@
-#include "UntCelebritiesDlg.h"
+#include "calendar/UntCelebritiesDlg.h"
 
-#include "AppContext.h"
-#include "Calendar.h"
-#include "CalendarScreens.h"
-#include "DataModule.h"
-#include "DbControls.h"
-#include "InputHelpers.h"
-#include "Ui.h"
-#include "UntPersCelebr.h"
-#include "UntPrnCelebr.h"
-#include "FormParts.h"
+#include "platform/AppContext.h"
+#include "calendar/Calendar.h"
+#include "calendar/CalendarScreens.h"
+#include "data/DataModule.h"
+#include "widgets/DbControls.h"
+#include "widgets/InputHelpers.h"
+#include "widgets/Ui.h"
+#include "calendar/UntPersCelebr.h"
+#include "calendar/UntPrnCelebr.h"
+#include "widgets/FormParts.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,8 +1,8 @@
-#include "UntPrnCelebr.h"
+#include "calendar/UntPrnCelebr.h"
 
-#include "Dataset.h"
-#include "Printing.h"
-#include "Ui.h"
+#include "data/Dataset.h"
+#include "platform/Printing.h"
+#include "widgets/Ui.h"
 
 #include <QFont>
 

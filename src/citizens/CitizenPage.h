@@ -4,9 +4,9 @@
 // the votes total, the capacities and the keyboard rules live here.
 #pragma once
 
-#include "CitizenLookups.h"
-#include "CitizenStore.h"
-#include "FormParts.h"
+#include "citizens/CitizenLookups.h"
+#include "citizens/CitizenStore.h"
+#include "widgets/FormParts.h"
 
 #include <QAbstractTableModel>
 #include <QGroupBox>

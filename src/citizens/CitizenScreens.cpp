@@ -1,16 +1,16 @@
-#include "CitizenScreens.h"
+#include "citizens/CitizenScreens.h"
 
-#include "DataModule.h"
-#include "Screens.h"
-#include "Ui.h"
-#include "UntEditPers.h"
-#include "UntIdiothta.h"
-#include "UntLISTAPOL.h"
-#include "UntMain.h"
-#include "UntNOTES.h"
-#include "UntNewPers.h"
-#include "UntPolitesInfo.h"
-#include "UntSpecialNotes.h"
+#include "data/DataModule.h"
+#include "widgets/Screens.h"
+#include "widgets/Ui.h"
+#include "citizens/UntEditPers.h"
+#include "citizens/UntIdiothta.h"
+#include "citizens/UntLISTAPOL.h"
+#include "widgets/MainWindow.h"
+#include "citizens/UntNOTES.h"
+#include "citizens/UntNewPers.h"
+#include "citizens/UntPolitesInfo.h"
+#include "citizens/UntSpecialNotes.h"
 
 #include <QHash>
 #include <QMdiSubWindow>
@@ -41,7 +41,7 @@ void CitizenScreens::setReturn(int origin, std::function<void(int)> showAgain) {
 
 void CitizenScreens::returnTo(int origin, int autonum)
 {
-    TMainFrm *main = TMainFrm::instance();
+    MainWindow *main = MainWindow::instance();
     const auto f = returns().value(origin);
     if (f && main && !main->shuttingDown())
         guarded([&] { f(autonum); });
@@ -49,7 +49,7 @@ void CitizenScreens::returnTo(int origin, int autonum)
 
 void CitizenScreens::edit(int autonum, int origin)
 {
-    TMainFrm *main = TMainFrm::instance();
+    MainWindow *main = MainWindow::instance();
     if (!main)
         return;
     TDataMdl &dm = main->dataMdl();
@@ -66,14 +66,14 @@ void CitizenScreens::edit(int autonum, int origin)
     frm->openCitizen(autonum, origin);
 }
 
-void CitizenScreens::registerScreens(TMainFrm &main, TDataMdl &dm)
+void CitizenScreens::registerScreens(MainWindow &main, TDataMdl &dm)
 {
     returns().clear();
-    g_idiothta = new TIdiothtaDlg(&main);
-    g_notes = new TNOTESDlg(&main);
-    g_list = new TLISTAPOLDlg(dm, &main);
-    g_special = new TSpecialNotesFrm(dm, &main);
-    g_info = new TPolitesInfoDlg(&main);
+    g_idiothta = new TIdiothtaDlg(main.widget());
+    g_notes = new TNOTESDlg(main.widget());
+    g_list = new TLISTAPOLDlg(dm, main.widget());
+    g_special = new TSpecialNotesFrm(dm, main.widget());
+    g_info = new TPolitesInfoDlg(main.widget());
 
     Screens::add("TNewPersFrm", [&main, &dm] {
         QMdiSubWindow *sub = main.openChild("NewPersFrm", [&dm] { return new TNewPersFrm(dm); });

@@ -8,7 +8,7 @@
 namespace dorvani {
 
 class TDataMdl;
-class TMainFrm;
+class MainWindow;
 class TIdiothtaDlg;
 class TNOTESDlg;
 class TSpecialNotesFrm;
@@ -17,7 +17,7 @@ class TLISTAPOLDlg;
 
 class CitizenScreens {
 public:
-    static void registerScreens(TMainFrm &main, TDataMdl &dm);
+    static void registerScreens(MainWindow &main, TDataMdl &dm);
 
     static TIdiothtaDlg *idiothta();
     static TNOTESDlg *notes();

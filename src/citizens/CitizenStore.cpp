@@ -1,7 +1,7 @@
-#include "CitizenStore.h"
+#include "citizens/CitizenStore.h"
 
-#include "Schema.h"
-#include "Store.h"
+#include "data/Schema.h"
+#include "data/Store.h"
 
 #include <QDate>
 #include <QRegularExpression>

@@ -1,15 +1,15 @@
-#include "UntEditPers.h"
+#include "citizens/UntEditPers.h"
 
-#include "CitizenScreens.h"
-#include "Codes.h"
-#include "DataModule.h"
-#include "DbControls.h"
-#include "Desktop.h"
-#include "EntryKeys.h"
-#include "InputHelpers.h"
-#include "Printing.h"
-#include "Ui.h"
-#include "UntMain.h"
+#include "citizens/CitizenScreens.h"
+#include "data/Codes.h"
+#include "data/DataModule.h"
+#include "widgets/DbControls.h"
+#include "platform/Desktop.h"
+#include "widgets/Access.h"
+#include "widgets/InputHelpers.h"
+#include "platform/Printing.h"
+#include "widgets/Ui.h"
+#include "widgets/MainWindow.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -54,11 +54,11 @@ void TEditPersFrm::closeEvent(QCloseEvent *e)
     TCitizenPage::closeEvent(e);
     // Closing, by any way, shows again the list that opened the screen (not when the
     // program itself is ending).
-    TMainFrm *main = TMainFrm::instance();
+    MainWindow *main = MainWindow::instance();
     if (!main || main->shuttingDown())
         return;
     const int origin = m_origin, autonum = m_citizen;
-    QTimer::singleShot(0, main, [origin, autonum] { CitizenScreens::returnTo(origin, autonum); });
+    QTimer::singleShot(0, main->widget(), [origin, autonum] { CitizenScreens::returnTo(origin, autonum); });
 }
 
 void TEditPersFrm::openCitizen(int autonum, int origin)

@@ -2,7 +2,7 @@
 // deletion, printing, e-mail and web, opened from a list screen and returning to it.
 #pragma once
 
-#include "CitizenPage.h"
+#include "citizens/CitizenPage.h"
 
 namespace dorvani {
 

@@ -1,11 +1,11 @@
-#include "UntLISTAPOL.h"
+#include "citizens/UntLISTAPOL.h"
 
-#include "CitizenScreens.h"
-#include "CitizenStore.h"
-#include "DataModule.h"
-#include "DbControls.h"
-#include "FormParts.h"
-#include "Ui.h"
+#include "citizens/CitizenScreens.h"
+#include "citizens/CitizenStore.h"
+#include "data/DataModule.h"
+#include "widgets/DbControls.h"
+#include "widgets/FormParts.h"
+#include "widgets/Ui.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

@@ -1,6 +1,6 @@
-#include "UntNOTES.h"
+#include "citizens/UntNOTES.h"
 
-#include "InputHelpers.h"
+#include "widgets/InputHelpers.h"
 
 #include <QPushButton>
 #include <QTextEdit>

@@ -1,8 +1,8 @@
-#include "UntNewPers.h"
+#include "citizens/UntNewPers.h"
 
-#include "DbError.h"
-#include "InputHelpers.h"
-#include "Ui.h"
+#include "data/DbError.h"
+#include "widgets/InputHelpers.h"
+#include "widgets/Ui.h"
 
 #include <QLineEdit>
 #include <QMdiSubWindow>

@@ -1,7 +1,7 @@
 // The entry screen of a new citizen.
 #pragma once
 
-#include "CitizenPage.h"
+#include "citizens/CitizenPage.h"
 
 namespace dorvani {
 

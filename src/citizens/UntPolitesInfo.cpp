@@ -1,12 +1,12 @@
-#include "UntPolitesInfo.h"
+#include "citizens/UntPolitesInfo.h"
 
-#include "AppContext.h"
-#include "DbError.h"
-#include "FormParts.h"
-#include "InputHelpers.h"
-#include "Printing.h"
-#include "RtfCodec.h"
-#include "Ui.h"
+#include "platform/AppContext.h"
+#include "data/DbError.h"
+#include "widgets/FormParts.h"
+#include "widgets/InputHelpers.h"
+#include "platform/Printing.h"
+#include "platform/RtfCodec.h"
+#include "widgets/Ui.h"
 
 #include <QDir>
 #include <QHBoxLayout>

@@ -1,12 +1,12 @@
-#include "UntSpecialNotes.h"
+#include "citizens/UntSpecialNotes.h"
 
-#include "AppContext.h"
-#include "DataModule.h"
-#include "DbControls.h"
-#include "FormParts.h"
-#include "InputHelpers.h"
-#include "Printing.h"
-#include "Ui.h"
+#include "platform/AppContext.h"
+#include "data/DataModule.h"
+#include "widgets/DbControls.h"
+#include "widgets/FormParts.h"
+#include "widgets/InputHelpers.h"
+#include "platform/Printing.h"
+#include "widgets/Ui.h"
 
 #include <QDateEdit>
 #include <QGridLayout>

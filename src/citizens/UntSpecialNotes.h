@@ -2,7 +2,7 @@
 // and three texts, intra-party rivalries, requests and information.
 #pragma once
 
-#include "CitizenStore.h"
+#include "citizens/CitizenStore.h"
 
 #include <QDialog>
 

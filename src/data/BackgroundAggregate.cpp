@@ -1,7 +1,7 @@
-#include "BackgroundAggregate.h"
+#include "data/BackgroundAggregate.h"
 
-#include "Dataset.h"
-#include "Store.h"
+#include "data/Dataset.h"
+#include "data/Store.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

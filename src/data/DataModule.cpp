@@ -1,6 +1,6 @@
-#include "DataModule.h"
+#include "data/DataModule.h"
 
-#include "Codes.h"
+#include "data/Codes.h"
 
 namespace dorvani {
 

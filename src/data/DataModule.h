@@ -3,7 +3,7 @@
 // positioned, filtered or opened by one screen is seen in that state by the next.
 #pragma once
 
-#include "Dataset.h"
+#include "data/Dataset.h"
 
 #include <QObject>
 

@@ -1,6 +1,6 @@
-#include "Dataset.h"
+#include "data/Dataset.h"
 
-#include "FilterExpr.h"
+#include "data/FilterExpr.h"
 
 #include <QDate>
 #include <QLocale>

@@ -4,9 +4,9 @@
 // citizens is never copied into memory to be shown or walked.
 #pragma once
 
-#include "DbError.h"
-#include "Schema.h"
-#include "Store.h"
+#include "data/DbError.h"
+#include "data/Schema.h"
+#include "data/Store.h"
 
 #include <QHash>
 #include <QObject>

@@ -1,7 +1,7 @@
-#include "FilterExpr.h"
+#include "data/FilterExpr.h"
 
-#include "DbError.h"
-#include "Store.h"
+#include "data/DbError.h"
+#include "data/Store.h"
 
 namespace dorvani {
 

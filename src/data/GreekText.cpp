@@ -1,4 +1,4 @@
-#include "GreekText.h"
+#include "data/GreekText.h"
 
 namespace dorvani {
 

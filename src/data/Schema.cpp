@@ -1,6 +1,6 @@
-#include "Schema.h"
+#include "data/Schema.h"
 
-#include "DbError.h"
+#include "data/DbError.h"
 
 #include <QDate>
 #include <QHash>

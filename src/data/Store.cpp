@@ -1,8 +1,8 @@
-#include "Store.h"
+#include "data/Store.h"
 
-#include "BackgroundAggregate.h"
-#include "GreekText.h"
-#include "Schema.h"
+#include "data/BackgroundAggregate.h"
+#include "data/GreekText.h"
+#include "data/Schema.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,7 +3,7 @@
 // entry keys, reachable only through the connection "SessionPass".
 #pragma once
 
-#include "DbError.h"
+#include "data/DbError.h"
 
 #include <QHash>
 #include <QObject>

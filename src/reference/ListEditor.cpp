@@ -1,11 +1,11 @@
-#include "ListEditor.h"
+#include "reference/ListEditor.h"
 
-#include "DataModule.h"
-#include "DbControls.h"
-#include "InputHelpers.h"
-#include "ReferenceData.h"
-#include "Registry.h"
-#include "Ui.h"
+#include "data/DataModule.h"
+#include "widgets/DbControls.h"
+#include "widgets/InputHelpers.h"
+#include "reference/ReferenceData.h"
+#include "platform/Registry.h"
+#include "widgets/Ui.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

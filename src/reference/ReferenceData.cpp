@@ -1,10 +1,10 @@
-#include "ReferenceData.h"
+#include "reference/ReferenceData.h"
 
-#include "DataModule.h"
-#include "GreekText.h"
-#include "Registry.h"
-#include "Schema.h"
-#include "Store.h"
+#include "data/DataModule.h"
+#include "data/GreekText.h"
+#include "platform/Registry.h"
+#include "data/Schema.h"
+#include "data/Store.h"
 
 namespace dorvani::refdata {
 

@@ -1,33 +1,33 @@
-#include "ReferenceScreens.h"
+#include "reference/ReferenceScreens.h"
 
-#include "Screens.h"
-#include "Ui.h"
-#include "UntAksiologhsh.h"
-#include "UntDhmoi.h"
-#include "UntEklogikaK.h"
-#include "UntEparxies.h"
-#include "UntEpagelma.h"
-#include "UntEpirroh.h"
-#include "UntEthnikothtes.h"
-#include "UntKommata.h"
-#include "UntKommatikes_Theseis.h"
-#include "UntMain.h"
-#include "UntMelos.h"
-#include "UntMorfosh.h"
-#include "UntNE.h"
-#include "UntNO.h"
-#include "UntNomoi.h"
-#include "UntPYRHNAS.h"
-#include "UntPersIdiothta.h"
-#include "UntPoleis.h"
-#include "UntSynypops.h"
-#include "UntTO.h"
+#include "widgets/Screens.h"
+#include "widgets/Ui.h"
+#include "reference/UntAksiologhsh.h"
+#include "reference/UntDhmoi.h"
+#include "reference/UntEklogikaK.h"
+#include "reference/UntEparxies.h"
+#include "reference/UntEpagelma.h"
+#include "reference/UntEpirroh.h"
+#include "reference/UntEthnikothtes.h"
+#include "reference/UntKommata.h"
+#include "reference/UntKommatikes_Theseis.h"
+#include "widgets/MainWindow.h"
+#include "reference/UntMelos.h"
+#include "reference/UntMorfosh.h"
+#include "reference/UntNE.h"
+#include "reference/UntNO.h"
+#include "reference/UntNomoi.h"
+#include "reference/UntPYRHNAS.h"
+#include "reference/UntPersIdiothta.h"
+#include "reference/UntPoleis.h"
+#include "reference/UntSynypops.h"
+#include "reference/UntTO.h"
 
 #include <QPointer>
 
 namespace dorvani {
 
-void registerReferenceScreens(TMainFrm &main, TDataMdl &dm)
+void registerReferenceScreens(MainWindow &main, TDataMdl &dm)
 {
     auto add = [](const QString &key, QDialog *dlg) {
         QPointer<QDialog> screen(dlg);
@@ -37,25 +37,25 @@ void registerReferenceScreens(TMainFrm &main, TDataMdl &dm)
         });
     };
     // In the order the program creates its screens.
-    add("TEpagelmaDlg", new TEpagelmaDlg(dm, &main));
-    add("TEthnikothtesDlg", new TEthnikothtesDlg(dm, &main));
-    add("TNomoiDlg", new TNomoiDlg(dm, &main));
-    add("TEparxiesDlg", new TEparxiesDlg(dm, &main));
-    add("TDhmoiDlg", new TDhmoiDlg(dm, &main));
-    add("TPoleisDlg", new TPoleisDlg(dm, &main));
-    add("TSynypopsDlg", new TSynypopsDlg(dm, &main));
-    add("TEpirohDlg", new TEpirohDlg(dm, &main));
-    add("TNODlg", new TNODlg(dm, &main));
-    add("TNEDlg", new TNEDlg(dm, &main));
-    add("TTODlg", new TTODlg(dm, &main));
-    add("TPYRHNASDlg", new TPYRHNASDlg(dm, &main));
-    add("TMelosDlg", new TMelosDlg(dm, &main));
-    add("TMorfoshDlg", new TMorfoshDlg(dm, &main));
-    add("TAksiologhshDlg", new TAksiologhshDlg(dm, &main));
-    add("TEklogikaKDlg", new TEklogikaKDlg(dm, &main));
-    add("TKommataDlg", new TKommataDlg(dm, &main));
-    add("TKommatikes_TheseisDlg", new TKommatikes_TheseisDlg(dm, &main));
-    add("TPersIdiothtaDlg", new TPersIdiothtaDlg(dm, &main));
+    add("TEpagelmaDlg", new TEpagelmaDlg(dm, main.widget()));
+    add("TEthnikothtesDlg", new TEthnikothtesDlg(dm, main.widget()));
+    add("TNomoiDlg", new TNomoiDlg(dm, main.widget()));
+    add("TEparxiesDlg", new TEparxiesDlg(dm, main.widget()));
+    add("TDhmoiDlg", new TDhmoiDlg(dm, main.widget()));
+    add("TPoleisDlg", new TPoleisDlg(dm, main.widget()));
+    add("TSynypopsDlg", new TSynypopsDlg(dm, main.widget()));
+    add("TEpirohDlg", new TEpirohDlg(dm, main.widget()));
+    add("TNODlg", new TNODlg(dm, main.widget()));
+    add("TNEDlg", new TNEDlg(dm, main.widget()));
+    add("TTODlg", new TTODlg(dm, main.widget()));
+    add("TPYRHNASDlg", new TPYRHNASDlg(dm, main.widget()));
+    add("TMelosDlg", new TMelosDlg(dm, main.widget()));
+    add("TMorfoshDlg", new TMorfoshDlg(dm, main.widget()));
+    add("TAksiologhshDlg", new TAksiologhshDlg(dm, main.widget()));
+    add("TEklogikaKDlg", new TEklogikaKDlg(dm, main.widget()));
+    add("TKommataDlg", new TKommataDlg(dm, main.widget()));
+    add("TKommatikes_TheseisDlg", new TKommatikes_TheseisDlg(dm, main.widget()));
+    add("TPersIdiothtaDlg", new TPersIdiothtaDlg(dm, main.widget()));
 }
 
 } // namespace dorvani

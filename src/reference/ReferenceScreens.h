@@ -6,8 +6,8 @@
 namespace dorvani {
 
 class TDataMdl;
-class TMainFrm;
+class MainWindow;
 
-void registerReferenceScreens(TMainFrm &main, TDataMdl &dm);
+void registerReferenceScreens(MainWindow &main, TDataMdl &dm);
 
 } // namespace dorvani

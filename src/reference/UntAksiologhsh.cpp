@@ -1,7 +1,7 @@
-#include "UntAksiologhsh.h"
+#include "reference/UntAksiologhsh.h"
 
-#include "DataModule.h"
-#include "ReferenceData.h"
+#include "data/DataModule.h"
+#include "reference/ReferenceData.h"
 
 namespace dorvani {
 

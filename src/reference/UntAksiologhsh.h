@@ -1,7 +1,7 @@
 // The evaluation criteria; a criterion that citizens have is kept.
 #pragma once
 
-#include "ListEditor.h"
+#include "reference/ListEditor.h"
 
 namespace dorvani {
 

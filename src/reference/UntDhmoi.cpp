@@ -1,6 +1,6 @@
-#include "UntDhmoi.h"
+#include "reference/UntDhmoi.h"
 
-#include "DataModule.h"
+#include "data/DataModule.h"
 
 namespace dorvani {
 

@@ -1,7 +1,7 @@
 // The municipalities of a province.
 #pragma once
 
-#include "ListEditor.h"
+#include "reference/ListEditor.h"
 
 namespace dorvani {
 

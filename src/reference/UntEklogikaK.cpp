@@ -1,8 +1,8 @@
-#include "UntEklogikaK.h"
+#include "reference/UntEklogikaK.h"
 
-#include "DataModule.h"
-#include "FormParts.h"
-#include "ReferenceData.h"
+#include "data/DataModule.h"
+#include "widgets/FormParts.h"
+#include "reference/ReferenceData.h"
 
 #include <QPushButton>
 

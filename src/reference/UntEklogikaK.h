@@ -3,7 +3,7 @@
 // filter on the centres' own fields, removed when the editor closes.
 #pragma once
 
-#include "ListEditor.h"
+#include "reference/ListEditor.h"
 
 class QPushButton;
 

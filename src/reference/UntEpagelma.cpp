@@ -1,6 +1,6 @@
-#include "UntEpagelma.h"
+#include "reference/UntEpagelma.h"
 
-#include "DataModule.h"
+#include "data/DataModule.h"
 
 namespace dorvani {
 

@@ -1,7 +1,7 @@
 // The professions that citizens' records copy their profession from.
 #pragma once
 
-#include "ListEditor.h"
+#include "reference/ListEditor.h"
 
 namespace dorvani {
 

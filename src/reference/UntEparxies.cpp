@@ -1,6 +1,6 @@
-#include "UntEparxies.h"
+#include "reference/UntEparxies.h"
 
-#include "DataModule.h"
+#include "data/DataModule.h"
 
 namespace dorvani {
 

@@ -1,7 +1,7 @@
 // The provinces of a prefecture.
 #pragma once
 
-#include "ListEditor.h"
+#include "reference/ListEditor.h"
 
 namespace dorvani {
 

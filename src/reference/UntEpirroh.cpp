@@ -1,6 +1,6 @@
-#include "UntEpirroh.h"
+#include "reference/UntEpirroh.h"
 
-#include "DataModule.h"
+#include "data/DataModule.h"
 
 namespace dorvani {
 

@@ -1,7 +1,7 @@
 // The sources of influence listed in a citizen's record.
 #pragma once
 
-#include "ListEditor.h"
+#include "reference/ListEditor.h"
 
 namespace dorvani {
 

@@ -1,6 +1,6 @@
-#include "UntEthnikothtes.h"
+#include "reference/UntEthnikothtes.h"
 
-#include "DataModule.h"
+#include "data/DataModule.h"
 
 namespace dorvani {
 

@@ -1,7 +1,7 @@
 // The nationalities that citizens' records copy their nationality from.
 #pragma once
 
-#include "ListEditor.h"
+#include "reference/ListEditor.h"
 
 namespace dorvani {
 

@@ -1,7 +1,7 @@
-#include "UntKommata.h"
+#include "reference/UntKommata.h"
 
-#include "DataModule.h"
-#include "ReferenceData.h"
+#include "data/DataModule.h"
+#include "reference/ReferenceData.h"
 
 namespace dorvani {
 

@@ -3,7 +3,7 @@
 // alliances); the editor keeps the three in step.
 #pragma once
 
-#include "ListEditor.h"
+#include "reference/ListEditor.h"
 
 namespace dorvani {
 

@@ -1,7 +1,7 @@
-#include "UntKommatikes_Theseis.h"
+#include "reference/UntKommatikes_Theseis.h"
 
-#include "DataModule.h"
-#include "ReferenceData.h"
+#include "data/DataModule.h"
+#include "reference/ReferenceData.h"
 
 namespace dorvani {
 

@@ -1,7 +1,7 @@
 // The party positions; a position that a member of a body holds is kept.
 #pragma once
 
-#include "ListEditor.h"
+#include "reference/ListEditor.h"
 
 namespace dorvani {
 

@@ -1,6 +1,6 @@
-#include "UntMelos.h"
+#include "reference/UntMelos.h"
 
-#include "DataModule.h"
+#include "data/DataModule.h"
 
 namespace dorvani {
 

@@ -1,7 +1,7 @@
 // The party membership categories of citizens.
 #pragma once
 
-#include "ListEditor.h"
+#include "reference/ListEditor.h"
 
 namespace dorvani {
 

@@ -1,7 +1,7 @@
-#include "UntMorfosh.h"
+#include "reference/UntMorfosh.h"
 
-#include "DataModule.h"
-#include "ReferenceData.h"
+#include "data/DataModule.h"
+#include "reference/ReferenceData.h"
 
 namespace dorvani {
 

@@ -1,7 +1,7 @@
 // The levels of education; a level that citizens have is kept.
 #pragma once
 
-#include "ListEditor.h"
+#include "reference/ListEditor.h"
 
 namespace dorvani {
 

@@ -1,6 +1,6 @@
-#include "UntNE.h"
+#include "reference/UntNE.h"
 
-#include "DataModule.h"
+#include "data/DataModule.h"
 
 namespace dorvani {
 

@@ -1,7 +1,7 @@
 // The prefectural committees (N.E.) of a prefectural organisation.
 #pragma once
 
-#include "ListEditor.h"
+#include "reference/ListEditor.h"
 
 namespace dorvani {
 

@@ -1,6 +1,6 @@
-#include "UntNO.h"
+#include "reference/UntNO.h"
 
-#include "DataModule.h"
+#include "data/DataModule.h"
 
 namespace dorvani {
 

@@ -2,7 +2,7 @@
 // prefecture's organisations, by a filter removed when the editor closes.
 #pragma once
 
-#include "ListEditor.h"
+#include "reference/ListEditor.h"
 
 namespace dorvani {
 

@@ -1,6 +1,6 @@
-#include "UntNomoi.h"
+#include "reference/UntNomoi.h"
 
-#include "DataModule.h"
+#include "data/DataModule.h"
 
 namespace dorvani {
 

@@ -1,7 +1,7 @@
 // The prefectures, the top of the office's geography.
 #pragma once
 
-#include "ListEditor.h"
+#include "reference/ListEditor.h"
 
 namespace dorvani {
 

@@ -1,7 +1,7 @@
-#include "UntPYRHNAS.h"
+#include "reference/UntPYRHNAS.h"
 
-#include "DataModule.h"
-#include "ReferenceData.h"
+#include "data/DataModule.h"
+#include "reference/ReferenceData.h"
 
 namespace dorvani {
 

@@ -1,7 +1,7 @@
 // The party cells of a local organisation. A cell in which citizens are placed is kept.
 #pragma once
 
-#include "ListEditor.h"
+#include "reference/ListEditor.h"
 
 namespace dorvani {
 

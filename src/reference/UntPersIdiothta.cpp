@@ -1,8 +1,8 @@
-#include "UntPersIdiothta.h"
+#include "reference/UntPersIdiothta.h"
 
-#include "DataModule.h"
-#include "ReferenceData.h"
-#include "Ui.h"
+#include "data/DataModule.h"
+#include "reference/ReferenceData.h"
+#include "widgets/Ui.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -2,7 +2,7 @@
 // lists its roles only, and a new role needs a kind.
 #pragma once
 
-#include "ListEditor.h"
+#include "reference/ListEditor.h"
 
 class QComboBox;
 

@@ -1,8 +1,8 @@
-#include "UntPoleis.h"
+#include "reference/UntPoleis.h"
 
-#include "DataModule.h"
-#include "FormParts.h"
-#include "ReferenceData.h"
+#include "data/DataModule.h"
+#include "widgets/FormParts.h"
+#include "reference/ReferenceData.h"
 
 #include <QPushButton>
 

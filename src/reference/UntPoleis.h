@@ -2,7 +2,7 @@
 // A town where citizens live is kept; a renamed town takes its vote rows along.
 #pragma once
 
-#include "ListEditor.h"
+#include "reference/ListEditor.h"
 
 class QPushButton;
 

@@ -1,8 +1,8 @@
-#include "UntSynypops.h"
+#include "reference/UntSynypops.h"
 
-#include "DataModule.h"
-#include "ReferenceData.h"
-#include "Ui.h"
+#include "data/DataModule.h"
+#include "reference/ReferenceData.h"
+#include "widgets/Ui.h"
 
 namespace dorvani {
 

@@ -2,7 +2,7 @@
 // rows, so a rename or a deletion reaches those rows too, in the same transaction.
 #pragma once
 
-#include "ListEditor.h"
+#include "reference/ListEditor.h"
 
 namespace dorvani {
 

@@ -1,6 +1,6 @@
-#include "UntTO.h"
+#include "reference/UntTO.h"
 
-#include "DataModule.h"
+#include "data/DataModule.h"
 
 namespace dorvani {
 

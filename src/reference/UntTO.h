@@ -1,7 +1,7 @@
 // The local party organisations (T.O.) of a prefectural committee.
 #pragma once
 
-#include "ListEditor.h"
+#include "reference/ListEditor.h"
 
 namespace dorvani {
 

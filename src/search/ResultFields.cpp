@@ -1,4 +1,4 @@
-#include "ResultFields.h"
+#include "search/ResultFields.h"
 
 namespace dorvani::results {
 

@@ -1,8 +1,8 @@
-#include "SearchBuilder.h"
+#include "search/SearchBuilder.h"
 
-#include "Codes.h"
-#include "GreekText.h"
-#include "Store.h"
+#include "data/Codes.h"
+#include "data/GreekText.h"
+#include "data/Store.h"
 
 #include <QRegularExpression>
 #include <QSet>

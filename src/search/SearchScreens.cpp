@@ -1,14 +1,14 @@
-#include "SearchScreens.h"
+#include "search/SearchScreens.h"
 
-#include "CitizenScreens.h"
-#include "DataModule.h"
-#include "Screens.h"
-#include "Ui.h"
-#include "UntFindPers.h"
-#include "UntMain.h"
-#include "UntPedia.h"
-#include "UntPrnPedia.h"
-#include "UntSearchRes.h"
+#include "citizens/CitizenScreens.h"
+#include "data/DataModule.h"
+#include "widgets/Screens.h"
+#include "widgets/Ui.h"
+#include "search/UntFindPers.h"
+#include "widgets/MainWindow.h"
+#include "search/UntPedia.h"
+#include "search/UntPrnPedia.h"
+#include "search/UntSearchRes.h"
 
 #include <QMdiSubWindow>
 #include <QPointer>
@@ -38,12 +38,12 @@ void SearchScreens::handOver(const QStringList &resultFields, const QString &des
     ui().exec(g_results);
 }
 
-void registerSearchScreens(TMainFrm &main, TDataMdl &dm)
+void registerSearchScreens(MainWindow &main, TDataMdl &dm)
 {
     g_taker = nullptr;
-    g_pedia = new TPediaDlg(&main);
-    g_printChooser = new TPrnPEDIADlg(&main);
-    g_results = new TSearchResDlg(dm, g_pedia, g_printChooser, &main);
+    g_pedia = new TPediaDlg(main.widget());
+    g_printChooser = new TPrnPEDIADlg(main.widget());
+    g_results = new TSearchResDlg(dm, g_pedia, g_printChooser, main.widget());
 
     Screens::add("TFindPersFrm", [&main, &dm] {
         bool created = false;

@@ -11,7 +11,7 @@
 namespace dorvani {
 
 class TDataMdl;
-class TMainFrm;
+class MainWindow;
 class TPediaDlg;
 class TPrnPEDIADlg;
 class TSearchResDlg;
@@ -34,6 +34,6 @@ public:
 };
 
 // Registers the search screens (from the start-up registration of every subsystem).
-void registerSearchScreens(TMainFrm &main, TDataMdl &dm);
+void registerSearchScreens(MainWindow &main, TDataMdl &dm);
 
 } // namespace dorvani

@@ -3,7 +3,7 @@
 // SearchQry and the description handed with the found rows to the results screen.
 #pragma once
 
-#include "SearchBuilder.h"
+#include "search/SearchBuilder.h"
 
 #include <QWidget>
 

@@ -1,9 +1,9 @@
-#include "UntPedia.h"
+#include "search/UntPedia.h"
 
-#include "Codes.h"
-#include "FormParts.h"
-#include "Registry.h"
-#include "ResultFields.h"
+#include "data/Codes.h"
+#include "widgets/FormParts.h"
+#include "platform/Registry.h"
+#include "search/ResultFields.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>

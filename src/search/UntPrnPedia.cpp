@@ -1,6 +1,6 @@
-#include "UntPrnPedia.h"
+#include "search/UntPrnPedia.h"
 
-#include "FormParts.h"
+#include "widgets/FormParts.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>

@@ -1,16 +1,16 @@
-#include "UntSearchRes.h"
+#include "search/UntSearchRes.h"
 
-#include "BackgroundAggregate.h"
-#include "CitizenScreens.h"
-#include "DataModule.h"
-#include "DbControls.h"
-#include "FormParts.h"
-#include "GridPrintout.h"
-#include "ResultFields.h"
-#include "Screens.h"
-#include "Ui.h"
-#include "UntPedia.h"
-#include "UntPrnPedia.h"
+#include "data/BackgroundAggregate.h"
+#include "citizens/CitizenScreens.h"
+#include "data/DataModule.h"
+#include "widgets/DbControls.h"
+#include "widgets/FormParts.h"
+#include "widgets/GridPrintout.h"
+#include "search/ResultFields.h"
+#include "widgets/Screens.h"
+#include "widgets/Ui.h"
+#include "search/UntPedia.h"
+#include "search/UntPrnPedia.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>

@@ -3,7 +3,7 @@
 // statement, never from walking the rows), the printed list and the way to a citizen's card.
 #pragma once
 
-#include "DatasetModel.h"
+#include "widgets/DatasetModel.h"
 
 #include <QDialog>
 

@@ -1,8 +1,8 @@
-#include "Backup.h"
+#include "shell/Backup.h"
 
-#include "AppContext.h"
-#include "DbError.h"
-#include "Store.h"
+#include "platform/AppContext.h"
+#include "data/DbError.h"
+#include "data/Store.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "DataReset.h"
+#include "shell/DataReset.h"
 
-#include "DbError.h"
-#include "Store.h"
+#include "data/DbError.h"
+#include "data/Store.h"
 
 #include <algorithm>
 

@@ -1,13 +1,11 @@
-#include "EntryKeys.h"
+#include "shell/EntryKeys.h"
 
-#include "DataModule.h"
-#include "Ui.h"
+#include "data/DataModule.h"
+#include "widgets/Ui.h"
 
 namespace dorvani {
 
 namespace {
-bool g_full = false;
-
 QString latinUpper(const QString &s)
 {
     QString out = s;
@@ -17,17 +15,6 @@ QString latinUpper(const QString &s)
     return out;
 }
 } // namespace
-
-bool Access::full() { return g_full; }
-void Access::setFull(bool on) { g_full = on; }
-
-bool Access::require()
-{
-    if (g_full)
-        return true;
-    ui().message("Η πρόσβαση δεν επιτρέπεται!");
-    return false;
-}
 
 namespace keys {
 

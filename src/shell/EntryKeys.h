@@ -1,20 +1,15 @@
 // Entry keys: the ordinary key (IsForAll 0) and the special user's key (IsForAll 1),
-// rows of PASSWORDS. A login with the special user's key gives full access for the run.
+// rows of PASSWORDS. A login with the special user's key gives full access for the run
+// (widgets/Access.h).
 #pragma once
 
 #include <QString>
 
+#include "widgets/Access.h"
+
 namespace dorvani {
 
 class TDataMdl;
-
-class Access {
-public:
-    static bool full();
-    static void setFull(bool on);
-    // Shows "Η πρόσβαση δεν επιτρέπεται!" and returns false without full access.
-    static bool require();
-};
 
 namespace keys {
 

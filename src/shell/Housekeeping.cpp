@@ -1,15 +1,15 @@
-#include "Housekeeping.h"
+#include "shell/Housekeeping.h"
 
-#include "AppContext.h"
-#include "DataModule.h"
-#include "Screens.h"
-#include "Store.h"
-#include "Ui.h"
-#include "UntAboutDlg.h"
-#include "UntDelTables.h"
-#include "UntKatoxos.h"
-#include "UntMain.h"
-#include "UntRythmiseis.h"
+#include "platform/AppContext.h"
+#include "data/DataModule.h"
+#include "widgets/Screens.h"
+#include "data/Store.h"
+#include "widgets/Ui.h"
+#include "shell/UntAboutDlg.h"
+#include "shell/UntDelTables.h"
+#include "shell/UntKatoxos.h"
+#include "shell/UntMain.h"
+#include "shell/UntRythmiseis.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

@@ -4,7 +4,7 @@
 // folder, answers the questions and sees the progress and the results.
 #pragma once
 
-#include "Backup.h"
+#include "shell/Backup.h"
 
 #include <QDialog>
 #include <QObject>

@@ -1,8 +1,8 @@
-#include "UntAboutDlg.h"
+#include "shell/UntAboutDlg.h"
 
-#include "FormParts.h"
-#include "UntSplash.h"
-#include "VerInfo.h"
+#include "widgets/FormParts.h"
+#include "shell/UntSplash.h"
+#include "platform/VerInfo.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>

@@ -1,9 +1,9 @@
-#include "UntDelTables.h"
+#include "shell/UntDelTables.h"
 
-#include "DataReset.h"
-#include "FormParts.h"
-#include "Store.h"
-#include "Ui.h"
+#include "shell/DataReset.h"
+#include "widgets/FormParts.h"
+#include "data/Store.h"
+#include "widgets/Ui.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -1,10 +1,10 @@
-#include "UntEdtPassword.h"
+#include "shell/UntEdtPassword.h"
 
-#include "DataModule.h"
-#include "EntryKeys.h"
-#include "InputHelpers.h"
-#include "Ui.h"
-#include "UntExtraPassword.h"
+#include "data/DataModule.h"
+#include "shell/EntryKeys.h"
+#include "widgets/InputHelpers.h"
+#include "widgets/Ui.h"
+#include "shell/UntExtraPassword.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -1,4 +1,4 @@
-#include "UntExtraPassword.h"
+#include "shell/UntExtraPassword.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

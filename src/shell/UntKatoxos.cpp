@@ -1,9 +1,9 @@
-#include "UntKatoxos.h"
+#include "shell/UntKatoxos.h"
 
-#include "InputHelpers.h"
-#include "FormParts.h"
-#include "Registry.h"
-#include "Ui.h"
+#include "widgets/InputHelpers.h"
+#include "widgets/FormParts.h"
+#include "platform/Registry.h"
+#include "widgets/Ui.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>

@@ -1,8 +1,8 @@
-#include "UntLogin.h"
+#include "shell/UntLogin.h"
 
-#include "DataModule.h"
-#include "EntryKeys.h"
-#include "Ui.h"
+#include "data/DataModule.h"
+#include "shell/EntryKeys.h"
+#include "widgets/Ui.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,17 +1,17 @@
-#include "UntMain.h"
+#include "shell/UntMain.h"
 
-#include "DataModule.h"
-#include "Desktop.h"
-#include "EntryKeys.h"
-#include "InputHelpers.h"
-#include "Registry.h"
-#include "Screens.h"
-#include "Ui.h"
-#include "UntEdtPassword.h"
-#include "UntExtraPassword.h"
-#include "UntLogin.h"
-#include "UntTips.h"
-#include "AppContext.h"
+#include "data/DataModule.h"
+#include "platform/Desktop.h"
+#include "shell/EntryKeys.h"
+#include "widgets/InputHelpers.h"
+#include "platform/Registry.h"
+#include "widgets/Screens.h"
+#include "widgets/Ui.h"
+#include "shell/UntEdtPassword.h"
+#include "shell/UntExtraPassword.h"
+#include "shell/UntLogin.h"
+#include "shell/UntTips.h"
+#include "platform/AppContext.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -84,6 +84,7 @@ TMainFrm::TMainFrm(TDataMdl &dm, QWidget *parent) : QMainWindow(parent), m_dm(dm
     setObjectName("MainFrm");
     setWindowTitle("DORVANI");
     g_main = this;
+    setInstance(this);
 
     m_mdi = new QMdiArea(this);
     m_mdi->setObjectName("MdiArea");
@@ -104,8 +105,10 @@ TMainFrm::TMainFrm(TDataMdl &dm, QWidget *parent) : QMainWindow(parent), m_dm(dm
 TMainFrm::~TMainFrm()
 {
     m_shuttingDown = true;
-    if (g_main == this)
+    if (g_main == this) {
         g_main = nullptr;
+        setInstance(nullptr);
+    }
 }
 
 QAction *TMainFrm::command(QMenu *menu, const QString &caption, const QString &screen,
@@ -334,6 +337,11 @@ void TMainFrm::setMenusVisible(bool on)
 QString TMainFrm::statusDate(const QDate &d)
 {
     return QString("%1 %2/%3/%4").arg(QString::fromUtf8(greekDays[d.dayOfWeek() - 1])).arg(d.day()).arg(d.month()).arg(d.year());
+}
+
+void TMainFrm::setCelebrantsLabel(const QString &text)
+{
+    LblCeleb->setText(text);
 }
 
 void TMainFrm::setCelebrants(const QString &names, const QString &day, const QString &month)

@@ -7,6 +7,8 @@
 
 #include <functional>
 
+#include "widgets/MainWindow.h"
+
 class QAction;
 class QLabel;
 class QMdiArea;
@@ -21,7 +23,7 @@ class TfrmLogin;
 class TfrmExtraPassword;
 class TEdtPasswordDlg;
 
-class TMainFrm : public QMainWindow {
+class TMainFrm : public QMainWindow, public MainWindow {
     Q_OBJECT
 public:
     explicit TMainFrm(TDataMdl &dm, QWidget *parent = nullptr);
@@ -29,7 +31,8 @@ public:
 
     static TMainFrm *instance();
 
-    TDataMdl &dataMdl() const { return m_dm; }
+    QWidget *widget() override { return this; }
+    TDataMdl &dataMdl() const override { return m_dm; }
     QMdiArea *mdiArea() const { return m_mdi; }
     QToolBar *ToolBar1;
     QLabel *LblCeleb;
@@ -43,7 +46,7 @@ public:
     bool loggedIn() const { return m_loggedIn; }
     bool closing() const { return m_closing; }
     // The window is closing for good: child windows close without going anywhere.
-    bool shuttingDown() const { return m_shuttingDown; }
+    bool shuttingDown() const override { return m_shuttingDown; }
 
     // The command of the menu or toolbar with the given caption (first match).
     QAction *action(const QString &caption) const;
@@ -54,15 +57,16 @@ public:
     void updateCommands();
 
     // Today's celebrants, as the celebrants computation leaves them.
-    void setCelebrants(const QString &names, const QString &day, const QString &month);
-    QString celebrantNames() const { return m_celebNames; }
-    QString celebrantDay() const { return m_celebDay; }
-    QString celebrantMonth() const { return m_celebMonth; }
+    void setCelebrantsLabel(const QString &text) override;
+    void setCelebrants(const QString &names, const QString &day, const QString &month) override;
+    QString celebrantNames() const override { return m_celebNames; }
+    QString celebrantDay() const override { return m_celebDay; }
+    QString celebrantMonth() const override { return m_celebMonth; }
 
     // The working windows open now (closed ones waiting for deletion are not counted).
-    QList<QWidget *> openChildren() const;
+    QList<QWidget *> openChildren() const override;
     // Opens a child window, or brings the open one of that name to the front.
-    QMdiSubWindow *openChild(const QString &name, const std::function<QWidget *()> &create);
+    QMdiSubWindow *openChild(const QString &name, const std::function<QWidget *()> &create) override;
 
     // The date as the status bar shows it: "dddd d/m/yyyy" with Greek day names.
     static QString statusDate(const QDate &d);

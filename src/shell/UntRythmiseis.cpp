@@ -1,10 +1,10 @@
-#include "UntRythmiseis.h"
+#include "shell/UntRythmiseis.h"
 
-#include "DataModule.h"
-#include "DbControls.h"
-#include "FormParts.h"
-#include "Registry.h"
-#include "Ui.h"
+#include "data/DataModule.h"
+#include "widgets/DbControls.h"
+#include "widgets/FormParts.h"
+#include "platform/Registry.h"
+#include "widgets/Ui.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

@@ -2,7 +2,7 @@
 // co-candidate who receives the votes, the modem's port and the telephone line.
 #pragma once
 
-#include "FormParts.h"
+#include "widgets/FormParts.h"
 
 #include <QDialog>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
-#include "UntSplash.h"
+#include "shell/UntSplash.h"
 
-#include "VerInfo.h"
+#include "platform/VerInfo.h"
 
 #include <QFrame>
 #include <QGuiApplication>

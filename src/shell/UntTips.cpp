@@ -1,6 +1,6 @@
-#include "UntTips.h"
+#include "shell/UntTips.h"
 
-#include "Registry.h"
+#include "platform/Registry.h"
 
 #include <QCheckBox>
 #include <QFrame>

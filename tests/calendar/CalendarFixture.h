@@ -3,8 +3,8 @@
 // ΑΝΔΡΟΝΙΚΗ, 06/12 ΝΙΚΟΛΑΟΣ,ΝΙΚΟΣ,ΝΙΚΗ and 07/01 ΙΩΑΝΝΗΣ,ΓΙΑΝΝΗΣ).
 #pragma once
 
-#include "CitizenStore.h"
-#include "Store.h"
+#include "citizens/CitizenStore.h"
+#include "data/Store.h"
 
 #include <QHash>
 #include <QString>

@@ -1,15 +1,15 @@
 // The birthday list: opened on today, periods within a month, across months, across the
 // year's end, around 29 February, and of many years; birthdays without a year; a period
 // that ends before it starts; and the way to a citizen and back to the same list.
-#include "AppContext.h"
-#include "Calendar.h"
+#include "platform/AppContext.h"
+#include "calendar/Calendar.h"
 #include "CalendarFixture.h"
-#include "DbControls.h"
-#include "GreekText.h"
+#include "widgets/DbControls.h"
+#include "data/GreekText.h"
 #include "ProgramFixture.h"
 #include "RegisterFixture.h"
-#include "UntBirthday.h"
-#include "UntEditPers.h"
+#include "calendar/UntBirthday.h"
+#include "citizens/UntEditPers.h"
 
 #include <QDateEdit>
 #include <QLabel>

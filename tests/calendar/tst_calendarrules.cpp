@@ -2,7 +2,7 @@
 // the stored form of names, today's celebrants and the next day with names (across the
 // end of the year, passing over days the year lacks), the day the calendar opens on, the
 // celebrants' statement and the days of a birthday period.
-#include "Calendar.h"
+#include "calendar/Calendar.h"
 #include "CalendarFixture.h"
 #include "ProgramFixture.h"
 #include "RegisterFixture.h"

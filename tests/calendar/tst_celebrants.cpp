@@ -2,15 +2,15 @@
 // with names, across the end of the year, past a 29 February the year lacks), the command
 // and toolbar button that show who celebrates, an empty search, and the way from the view
 // to a citizen and back to the same list.
-#include "AppContext.h"
+#include "platform/AppContext.h"
 #include "CalendarFixture.h"
-#include "CalendarScreens.h"
-#include "DbControls.h"
+#include "calendar/CalendarScreens.h"
+#include "widgets/DbControls.h"
 #include "ProgramFixture.h"
 #include "RegisterFixture.h"
-#include "UntCelebritiesDlg.h"
-#include "UntEditPers.h"
-#include "UntPersCelebr.h"
+#include "calendar/UntCelebritiesDlg.h"
+#include "citizens/UntEditPers.h"
+#include "calendar/UntPersCelebr.h"
 
 #include <QHeaderView>
 #include <QLabel>

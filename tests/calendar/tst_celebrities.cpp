@@ -1,18 +1,18 @@
 // The name-day calendar dialog driven through its widgets: today's names and the day it
 // opens on, the rules of the day and month fields, editing a day and adding one, the
 // refusals, the two orders, the printout and the double click that shows who celebrates.
-#include "AppContext.h"
-#include "Calendar.h"
-#include "CalendarScreens.h"
+#include "platform/AppContext.h"
+#include "calendar/Calendar.h"
+#include "calendar/CalendarScreens.h"
 #include "CalendarFixture.h"
-#include "DbControls.h"
-#include "GreekText.h"
-#include "InputHelpers.h"
+#include "widgets/DbControls.h"
+#include "data/GreekText.h"
+#include "widgets/InputHelpers.h"
 #include "ProgramFixture.h"
 #include "RegisterFixture.h"
-#include "UntCelebritiesDlg.h"
-#include "UntPersCelebr.h"
-#include "UntRythmiseis.h"
+#include "calendar/UntCelebritiesDlg.h"
+#include "calendar/UntPersCelebr.h"
+#include "shell/UntRythmiseis.h"
 
 #include <QApplication>
 #include <QGroupBox>

@@ -1,10 +1,10 @@
 // The register's logic without screens: saving a citizen whole or not at all, the name
 // day and vocatives of a first name, the stored forms of dates, stepping in surname order
 // and the addresses the screens open.
-#include "CitizenStore.h"
-#include "DataModule.h"
+#include "citizens/CitizenStore.h"
+#include "data/DataModule.h"
 #include "RegisterFixture.h"
-#include "Store.h"
+#include "data/Store.h"
 #include "StoreFixture.h"
 #include "TestSupport.h"
 

@@ -1,16 +1,16 @@
 // The editing screen and the citizen list: opening from the list and coming back, a
 // round trip that changes nothing, saving changes, stepping, deleting with and without
 // full access, stored values no longer in their lists, e-mail and web, printing.
-#include "CitizenScreens.h"
-#include "CitizenStore.h"
-#include "DbControls.h"
-#include "Desktop.h"
-#include "EntryKeys.h"
+#include "citizens/CitizenScreens.h"
+#include "citizens/CitizenStore.h"
+#include "widgets/DbControls.h"
+#include "platform/Desktop.h"
+#include "shell/EntryKeys.h"
 #include "ProgramFixture.h"
 #include "RegisterFixture.h"
-#include "Store.h"
-#include "UntEditPers.h"
-#include "UntLISTAPOL.h"
+#include "data/Store.h"
+#include "citizens/UntEditPers.h"
+#include "citizens/UntLISTAPOL.h"
 
 #include <QComboBox>
 #include <QLabel>

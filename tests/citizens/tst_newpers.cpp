@@ -1,16 +1,16 @@
 // The entry screen, driven through its widgets: a full citizen stored field by field, the
 // defaults, the cascades, the name day and vocatives, the votes, the refusals, a save that
 // fails midway, clearing and the note buttons.
-#include "CitizenScreens.h"
-#include "DbControls.h"
-#include "EntryKeys.h"
+#include "citizens/CitizenScreens.h"
+#include "widgets/DbControls.h"
+#include "shell/EntryKeys.h"
 #include "ProgramFixture.h"
 #include "RegisterFixture.h"
-#include "Store.h"
-#include "UntIdiothta.h"
-#include "UntNOTES.h"
-#include "UntNewPers.h"
-#include "UntSpecialNotes.h"
+#include "data/Store.h"
+#include "citizens/UntIdiothta.h"
+#include "citizens/UntNOTES.h"
+#include "citizens/UntNewPers.h"
+#include "citizens/UntSpecialNotes.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,18 +1,18 @@
 // Remarks, confidential notes with the contact history, and conversation notes: what each
 // stores, the access they need, that one citizen's notes never land on another, printouts.
-#include "AppContext.h"
-#include "CitizenScreens.h"
-#include "CitizenStore.h"
-#include "DbControls.h"
-#include "EntryKeys.h"
+#include "platform/AppContext.h"
+#include "citizens/CitizenScreens.h"
+#include "citizens/CitizenStore.h"
+#include "widgets/DbControls.h"
+#include "shell/EntryKeys.h"
 #include "ProgramFixture.h"
 #include "RegisterFixture.h"
-#include "Store.h"
-#include "UntEditPers.h"
-#include "UntNOTES.h"
-#include "UntNewPers.h"
-#include "UntPolitesInfo.h"
-#include "UntSpecialNotes.h"
+#include "data/Store.h"
+#include "citizens/UntEditPers.h"
+#include "citizens/UntNOTES.h"
+#include "citizens/UntNewPers.h"
+#include "citizens/UntPolitesInfo.h"
+#include "citizens/UntSpecialNotes.h"
 
 #include <QDateEdit>
 #include <QFile>

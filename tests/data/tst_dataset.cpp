@@ -1,8 +1,8 @@
 // Datasets: walking in the natural order a page at a time, locate, filters, the
 // master-detail chains, editing with its failures, and following changes made elsewhere.
-#include "BackgroundAggregate.h"
-#include "DataModule.h"
-#include "Store.h"
+#include "data/BackgroundAggregate.h"
+#include "data/DataModule.h"
+#include "data/Store.h"
 #include "StoreFixture.h"
 #include "TestSupport.h"
 

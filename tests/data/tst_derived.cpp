@@ -1,8 +1,8 @@
 // The derived fields: the texts of coded values, the lists, the looked-up names and the
 // place of voting, as every result set over the citizens shows them.
-#include "Codes.h"
-#include "DataModule.h"
-#include "Store.h"
+#include "data/Codes.h"
+#include "data/DataModule.h"
+#include "data/Store.h"
 #include "StoreFixture.h"
 #include "TestSupport.h"
 

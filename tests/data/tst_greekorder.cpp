@@ -1,7 +1,7 @@
 // A table in Greek alphabetical order: rows, positions after locate and insert, and the
 // row a grid finds again after a change, all in the order a Greek reader expects.
-#include "DataModule.h"
-#include "Store.h"
+#include "data/DataModule.h"
+#include "data/Store.h"
 #include "StoreFixture.h"
 #include "TestSupport.h"
 

@@ -1,8 +1,8 @@
 // The store: the forty tables created on first start, their keys, widths and names,
 // the entry keys' own connection, and the refusal of data files that cannot be used.
-#include "DataModule.h"
-#include "Schema.h"
-#include "Store.h"
+#include "data/DataModule.h"
+#include "data/Schema.h"
+#include "data/Store.h"
 #include "StoreFixture.h"
 #include "TestSupport.h"
 

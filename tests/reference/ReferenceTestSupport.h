@@ -2,10 +2,10 @@
 // rows and parents in it, and reading the store.
 #pragma once
 
-#include "DbControls.h"
-#include "ListEditor.h"
+#include "widgets/DbControls.h"
+#include "reference/ListEditor.h"
 #include "ProgramFixture.h"
-#include "Store.h"
+#include "data/Store.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,10 +1,10 @@
 // The electoral centres editor: the list follows the chosen prefecture, province and
 // municipality; new centres carry the three numbers; districts are typed into the grid;
 // a centre where citizens vote is kept; closing shows every centre again.
-#include "ReferenceData.h"
+#include "reference/ReferenceData.h"
 #include "ReferenceTestSupport.h"
-#include "Registry.h"
-#include "UntEklogikaK.h"
+#include "platform/Registry.h"
+#include "reference/UntEklogikaK.h"
 
 using namespace dorvani;
 using namespace dorvani::test;

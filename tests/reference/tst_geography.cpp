@@ -2,8 +2,8 @@
 // prefecture is chosen when an editor opens, the choices cascade, towns where citizens
 // live are kept, postal codes are typed into the grid and a renamed town keeps its votes.
 #include "ReferenceTestSupport.h"
-#include "Registry.h"
-#include "UntPoleis.h"
+#include "platform/Registry.h"
+#include "reference/UntPoleis.h"
 
 #include <QLineEdit>
 

@@ -1,9 +1,9 @@
 // Every simple list editor, one table of cases: its texts, insert in capitals, a repeated
 // name ignored, names with quote and percent signs, blank and overlong names refused,
 // correction, the duplicate that a correction produces, the use check and deletion.
-#include "ReferenceData.h"
+#include "reference/ReferenceData.h"
 #include "ReferenceTestSupport.h"
-#include "UntPersIdiothta.h"
+#include "reference/UntPersIdiothta.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,7 +1,7 @@
 // The parties' three parallel tables and the co-candidates' vote rows stay consistent
 // through insert, rename and delete, and a failure changes nothing at all.
-#include "DataModule.h"
-#include "ReferenceData.h"
+#include "data/DataModule.h"
+#include "reference/ReferenceData.h"
 #include "ReferenceTestSupport.h"
 
 using namespace dorvani;

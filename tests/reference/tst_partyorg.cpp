@@ -2,7 +2,7 @@
 // local organisations and cells each under the chosen parent, the home organisation
 // chosen on opening, and a cell with citizens kept.
 #include "ReferenceTestSupport.h"
-#include "Registry.h"
+#include "platform/Registry.h"
 
 using namespace dorvani;
 using namespace dorvani::test;

@@ -2,9 +2,9 @@
 // tests expect a search to find ("ΕΠΙΘΕΤΟ ΟΝΟΜΑ", sorted).
 #pragma once
 
-#include "CitizenStore.h"
+#include "citizens/CitizenStore.h"
 #include "RegisterFixture.h"
-#include "Store.h"
+#include "data/Store.h"
 
 #include <QSqlQuery>
 #include <QStringList>

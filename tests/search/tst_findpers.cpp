@@ -2,16 +2,16 @@
 // as it is, the home prefecture, the reset and the clearing, the cascades, the capacities,
 // the keyboard, and the search itself: the field chooser, no rows, a rejected statement,
 // a digit field that is not a number, and the hand-off of the found rows.
-#include "CitizenPage.h"
-#include "CitizenScreens.h"
-#include "DbControls.h"
+#include "citizens/CitizenPage.h"
+#include "citizens/CitizenScreens.h"
+#include "widgets/DbControls.h"
 #include "ProgramFixture.h"
-#include "SearchScreens.h"
+#include "search/SearchScreens.h"
 #include "SearchTestSupport.h"
-#include "UntFindPers.h"
-#include "UntIdiothta.h"
-#include "UntPedia.h"
-#include "UntSearchRes.h"
+#include "search/UntFindPers.h"
+#include "citizens/UntIdiothta.h"
+#include "search/UntPedia.h"
+#include "search/UntSearchRes.h"
 
 #include <QAction>
 #include <QCheckBox>

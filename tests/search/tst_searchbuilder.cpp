@@ -2,11 +2,11 @@
 // screen: the exact text of every family of criteria, the wildcards, the day ranges and
 // combinations, each statement run on a small register for the citizens it finds; typed
 // text that tries to change the statement's shape.
-#include "DataModule.h"
-#include "SearchBuilder.h"
+#include "data/DataModule.h"
+#include "search/SearchBuilder.h"
 #include "SearchTestSupport.h"
-#include "Schema.h"
-#include "Store.h"
+#include "data/Schema.h"
+#include "data/Store.h"
 #include "StoreFixture.h"
 #include "TestSupport.h"
 

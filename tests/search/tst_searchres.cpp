@@ -1,19 +1,19 @@
 // The field chooser and the results screen: the saved choice, the chosen columns and their
 // widths, the count and the vote sums from SQL, a double click to a citizen's card and
 // back, and the printed list with its head on every page (also as a real PDF file).
-#include "AppContext.h"
-#include "DbControls.h"
+#include "platform/AppContext.h"
+#include "widgets/DbControls.h"
 #include "ProgramFixture.h"
-#include "Registry.h"
-#include "ResultFields.h"
-#include "Screens.h"
-#include "SearchScreens.h"
+#include "platform/Registry.h"
+#include "search/ResultFields.h"
+#include "widgets/Screens.h"
+#include "search/SearchScreens.h"
 #include "SearchTestSupport.h"
-#include "UntEditPers.h"
-#include "UntFindPers.h"
-#include "UntPedia.h"
-#include "UntPrnPedia.h"
-#include "UntSearchRes.h"
+#include "citizens/UntEditPers.h"
+#include "search/UntFindPers.h"
+#include "search/UntPedia.h"
+#include "search/UntPrnPedia.h"
+#include "search/UntSearchRes.h"
 
 #include <QAction>
 #include <QHeaderView>

@@ -2,8 +2,8 @@
 // what the tables hold, and a look at the files of a folder.
 #pragma once
 
-#include "Schema.h"
-#include "Store.h"
+#include "data/Schema.h"
+#include "data/Store.h"
 
 #include <QCryptographicHash>
 #include <QDir>

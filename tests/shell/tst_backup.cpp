@@ -1,12 +1,12 @@
 // The copying of the data files, called directly: the folder of the day, a consistent
 // copy while the database is open and being written, the overwrite question, the checks
 // before a restore, the kept files that undo a restore, and the reset of tables.
-#include "AppContext.h"
-#include "Backup.h"
+#include "platform/AppContext.h"
+#include "shell/Backup.h"
 #include "DataFilesSupport.h"
-#include "DataModule.h"
-#include "DataReset.h"
-#include "Store.h"
+#include "data/DataModule.h"
+#include "shell/DataReset.h"
+#include "data/Store.h"
 #include "TestSupport.h"
 
 #include <QDir>

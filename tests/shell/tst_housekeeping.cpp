@@ -1,13 +1,13 @@
 // The housekeeping commands in the running program: the menu backup and the backup on
 // exit with the folder of the day, restore with its refusals and the kept files, the
 // reset screen behind its code, and the copy from the command line.
-#include "AppContext.h"
-#include "Backup.h"
+#include "platform/AppContext.h"
+#include "shell/Backup.h"
 #include "DataFilesSupport.h"
-#include "Housekeeping.h"
+#include "shell/Housekeeping.h"
 #include "ProgramFixture.h"
-#include "Screens.h"
-#include "UntDelTables.h"
+#include "widgets/Screens.h"
+#include "shell/UntDelTables.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,11 +1,11 @@
 // Entry keys: the login with each key and the access it gives, the case of keys, the
 // empty key of a fresh install, the administrator code and the key management.
-#include "EntryKeys.h"
+#include "shell/EntryKeys.h"
 #include "ProgramFixture.h"
-#include "Store.h"
-#include "UntEdtPassword.h"
-#include "UntExtraPassword.h"
-#include "UntLogin.h"
+#include "data/Store.h"
+#include "shell/UntEdtPassword.h"
+#include "shell/UntExtraPassword.h"
+#include "shell/UntLogin.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

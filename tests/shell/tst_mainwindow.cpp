@@ -1,11 +1,11 @@
 // The main window: start-up with the splash, the tip of the day and the login; the menu
 // and toolbar; the status bar; the tips toggle; the close questions; the reset code.
-#include "AppContext.h"
-#include "Desktop.h"
+#include "platform/AppContext.h"
+#include "platform/Desktop.h"
 #include "ProgramFixture.h"
-#include "Registry.h"
-#include "Screens.h"
-#include "UntTips.h"
+#include "platform/Registry.h"
+#include "widgets/Screens.h"
+#include "shell/UntTips.h"
 
 #include <QAction>
 #include <QCheckBox>

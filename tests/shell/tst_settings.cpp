@@ -1,13 +1,13 @@
 // The settings, the office owner and the information box, driven through their widgets
 // in the running program.
-#include "DbControls.h"
+#include "widgets/DbControls.h"
 #include "ProgramFixture.h"
-#include "Registry.h"
-#include "Screens.h"
-#include "Store.h"
-#include "UntKatoxos.h"
-#include "UntRythmiseis.h"
-#include "VerInfo.h"
+#include "platform/Registry.h"
+#include "widgets/Screens.h"
+#include "data/Store.h"
+#include "shell/UntKatoxos.h"
+#include "shell/UntRythmiseis.h"
+#include "platform/VerInfo.h"
 
 #include <QApplication>
 #include <QComboBox>

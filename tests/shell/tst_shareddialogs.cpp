@@ -1,9 +1,9 @@
 // Dialogs shared by many screens: the capacities check list, the progress window and
 // the splash box's timer.
 #include "TestSupport.h"
-#include "UntIdiothta.h"
-#include "UntProgress.h"
-#include "UntSplash.h"
+#include "citizens/UntIdiothta.h"
+#include "widgets/UntProgress.h"
+#include "shell/UntSplash.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -1,10 +1,10 @@
 // The real program started in a test's own folders, with scripted answers.
 #pragma once
 
-#include "Application.h"
-#include "DataModule.h"
+#include "app/Application.h"
+#include "data/DataModule.h"
 #include "TestSupport.h"
-#include "UntMain.h"
+#include "shell/UntMain.h"
 
 #include <QTest>
 

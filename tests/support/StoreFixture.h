@@ -2,8 +2,8 @@
 // data module over it when the test asks for one.
 #pragma once
 
-#include "DataModule.h"
-#include "Store.h"
+#include "data/DataModule.h"
+#include "data/Store.h"
 #include "TestSupport.h"
 
 #include <QObject>

@@ -2,8 +2,8 @@
 // folder, and typing that works for Greek text.
 #pragma once
 
-#include "Printing.h"
-#include "Ui.h"
+#include "platform/Printing.h"
+#include "widgets/Ui.h"
 
 #include <QDialog>
 #include <QHash>

@@ -1,11 +1,11 @@
 // The synthetic register: the same seed gives the same rows, and the screens open on it.
-#include "CitizenScreens.h"
-#include "DbControls.h"
+#include "citizens/CitizenScreens.h"
+#include "widgets/DbControls.h"
 #include "ProgramFixture.h"
 #include "RegisterGenerator.h"
-#include "Store.h"
-#include "UntEditPers.h"
-#include "UntLISTAPOL.h"
+#include "data/Store.h"
+#include "citizens/UntEditPers.h"
+#include "citizens/UntLISTAPOL.h"
 
 #include <QCryptographicHash>
 #include <QLineEdit>

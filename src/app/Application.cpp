@@ -1,0 +1,155 @@
+#include "app/Application.h"
+
+#include "platform/AppContext.h"
+#include "shell/Backup.h"
+#include "data/DataModule.h"
+#include "data/DbError.h"
+#include "widgets/QtGreek.h"
+#include "widgets/Screens.h"
+#include "data/Store.h"
+#include "widgets/Ui.h"
+#include "shell/UntMain.h"
+#include "shell/UntSplash.h"
+#include "platform/VerInfo.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QScreen>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace dorvani {
+
+Application::Application() = default;
+
+Application::~Application() { shutDown(); }
+
+bool Application::startUp(const Options &options)
+{
+    AppPaths::setHome(options.home);
+    if (!AppPaths::ensureFolders()) {
+        ui().message(QString("Δεν ήταν δυνατό να δημιουργηθούν οι φάκελοι του προγράμματος στο «%1».")
+                         .arg(QDir::toNativeSeparators(AppPaths::home())),
+                     QString(), Ui::Icon::Error);
+        return false;
+    }
+    m_store = std::make_unique<Store>();
+    try {
+        m_store->open(AppPaths::db());
+    } catch (const DbError &e) {
+        m_store.reset();
+        ui().message(e.message() + "\n\nΤο πρόγραμμα θα τερματιστεί.", "DORVANI", Ui::Icon::Error);
+        return false;
+    }
+
+    // The data module is created right after the main window; the window needs it, so
+    // both exist before either is used.
+    m_dm = std::make_unique<TDataMdl>();
+    m_main = std::make_unique<TMainFrm>(*m_dm);
+    if (options.splash) {
+        auto *splash = new TAboutBox();
+        ui().exec(splash);
+        delete splash;
+    }
+    Screens::clear();
+    registerScreens(*m_main, *m_dm);
+    m_main->updateCommands();
+    if (options.show) {
+        // Without a window manager "maximised" means nothing: take the screen ourselves.
+        if (QScreen *s = QGuiApplication::primaryScreen())
+            m_main->setGeometry(s->availableGeometry());
+        m_main->showMaximized();
+    }
+    return true;
+}
+
+void Application::shutDown()
+{
+    m_main.reset();
+    m_dm.reset();
+    Screens::clear();
+    if (m_store)
+        m_store->close();
+    m_store.reset();
+}
+
+namespace {
+// Whether the command line asks for the copy without a window.
+bool wantsBackup(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i)
+        if (qstrcmp(argv[i], "--backup") == 0 || qstrncmp(argv[i], "--backup=", 9) == 0)
+            return true;
+    return false;
+}
+
+QCommandLineOption homeOption()
+{
+    return QCommandLineOption("home", "Ο φάκελος του προγράμματος (Db, Backup, Entypa, LabelTemplates, Tel_Docs).",
+                              "DIR");
+}
+
+QCommandLineOption backupOption()
+{
+    return QCommandLineOption("backup",
+                              "Αντιγραφή των αρχείων της βάσης στο φάκελο, χωρίς παράθυρο (τα υπάρχοντα αρχεία "
+                              "αντικαθίστανται).",
+                              "TARGET_FOLDER");
+}
+
+// dorvani --home DIR --backup TARGET: the consistent copy of the data files, no window.
+int backupMain(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    installQtGreek(app);
+    QCoreApplication::setApplicationName("DORVANI");
+    QCoreApplication::setOrganizationName("Dorvani");
+    QCommandLineParser parser;
+    const QCommandLineOption homeOpt = homeOption(), backupOpt = backupOption();
+    parser.addOption(homeOpt);
+    parser.addOption(backupOpt);
+    if (!parser.parse(QCoreApplication::arguments())) {
+        std::fputs((parser.errorText() + '\n').toUtf8().constData(), stderr);
+        return 2;
+    }
+    return backupFromCommandLine(parser.value(homeOpt), parser.value(backupOpt));
+}
+} // namespace
+
+int Application::main(int argc, char **argv)
+{
+    if (wantsBackup(argc, argv))
+        return backupMain(argc, argv);
+    QApplication app(argc, argv);
+    installQtGreek(app);
+    QApplication::setApplicationName("DORVANI");
+    QApplication::setOrganizationName("Dorvani");
+    QApplication::setApplicationVersion(TVerInfoRes::versionText());
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription("DORVANI");
+    const QCommandLineOption homeOpt = homeOption();
+    QCommandLineOption versionOpt("version", "Η έκδοση του προγράμματος.");
+    parser.addOption(homeOpt);
+    parser.addOption(backupOption());
+    parser.addOption(versionOpt);
+    parser.addHelpOption();
+    parser.process(app);
+
+    if (parser.isSet(versionOpt)) {
+        std::fputs((TVerInfoRes::versionText() + '\n').toUtf8().constData(), stdout);
+        return 0;
+    }
+
+    Application program;
+    Options o;
+    o.home = parser.value(homeOpt);
+    if (!program.startUp(o))
+        return 1;
+    QObject::connect(program.mainFrm(), &TMainFrm::programEnded, &app, &QApplication::quit, Qt::QueuedConnection);
+    return app.exec();
+}
+
+} // namespace dorvani

@@ -1,0 +1,22 @@
+#include "app/Application.h"
+#include "shell/UntMain.h"
+#include "calendar/CalendarScreens.h"
+#include "citizens/CitizenScreens.h"
+#include "shell/Housekeeping.h"
+#include "reference/ReferenceScreens.h"
+#include "search/SearchScreens.h"
+
+namespace dorvani {
+
+// Each subsystem adds its screens here as it comes, in the order they are created at
+// start-up; their commands are disabled until then.
+void registerScreens(TMainFrm &main, TDataMdl &dm)
+{
+    registerReferenceScreens(main, dm);
+    CitizenScreens::registerScreens(main, dm);
+    registerCalendarScreens(main, dm);
+    registerHousekeepingScreens(main, dm);
+    registerSearchScreens(main, dm);
+}
+
+} // namespace dorvani
