@@ -1,4 +1,4 @@
-#include "Codes.h"
+#include "data/Codes.h"
 
 #include <algorithm>
 
