@@ -28,6 +28,19 @@ QList<BenchSearch> benchSearches()
         out.append({name, c});
     };
     add("no criterion", [](SearchCriteria &) {});
+    // The searches of a caller on the line: one person, or nobody.
+    QSqlQuery one = s.exec("SELECT EPITHETO, ONOMA, PATR, TELO_1 FROM POLITES WHERE TELO_1 <> '' "
+                           "ORDER BY AUTONUM LIMIT 1 OFFSET 5000");
+    const bool haveOne = one.next();
+    const QString surname = haveOne ? one.value(0).toString() : "ΠΑΠΑΣ", name = haveOne ? one.value(1).toString() : "",
+                  father = haveOne ? one.value(2).toString() : "", phone = haveOne ? one.value(3).toString() : "";
+    add("lookup exact telephone", [&](SearchCriteria &c) { c.telo[0] = phone; });
+    add("lookup exact surname, first name and father's name", [&](SearchCriteria &c) {
+        c.epitheto = surname;
+        c.onoma = name;
+        c.patr = father;
+    });
+    add("lookup surname prefix matching nobody ΩΞΨ*", [](SearchCriteria &c) { c.epitheto = "ΩΞΨ*"; });
     add("surname prefix ΠΑΠ*", [](SearchCriteria &c) { c.epitheto = "ΠΑΠ*"; });
     add("town", [&](SearchCriteria &c) { c.polh = town; });
     add("party leaning and relationship", [](SearchCriteria &c) {

@@ -10,6 +10,7 @@
 #include "data/DataModule.h"
 #include "widgets/DbControls.h"
 #include "data/Store.h"
+#include "data/LookupIndexes.h"
 #include "search/ResultFields.h"
 #include "citizens/UntLISTAPOL.h"
 #include "search/UntPedia.h"
@@ -107,6 +108,7 @@ int main(int argc, char **argv)
     AppPaths::setHome(parser.value(home));
     Store store;
     store.open(AppPaths::db());
+    LookupIndexes::ensure(store);
     TDataMdl dm;
     const int citizens = store.scalar("SELECT COUNT(*) FROM POLITES").toInt();
     std::printf("register: %d citizens in %s\n\n", citizens, qPrintable(store.mainFile()));

@@ -3,6 +3,7 @@
 #include "platform/AppContext.h"
 #include "RegisterGenerator.h"
 #include "data/Store.h"
+#include "data/LookupIndexes.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -49,6 +50,8 @@ int main(int argc, char **argv)
             std::fprintf(stdout, "\r%d / %d πολίτες (%.0f s)", done, total, t.elapsed() / 1000.0);
             std::fflush(stdout);
         });
+        // The lookup indexes are built once at the end, faster than row by row.
+        LookupIndexes::ensure(store);
         std::fprintf(stdout, "\nΓράφτηκαν %d πολίτες σε %.1f s στο %s\n", n, t.elapsed() / 1000.0,
                      qPrintable(store.mainFile()));
     } catch (const DbError &e) {

@@ -4,6 +4,8 @@
 #include "shell/Backup.h"
 #include "data/DataModule.h"
 #include "data/DbError.h"
+#include "data/LookupIndexes.h"
+#include "widgets/UntProgress.h"
 #include "widgets/QtGreek.h"
 #include "widgets/Screens.h"
 #include "data/Store.h"
@@ -13,6 +15,8 @@
 #include "platform/VerInfo.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QPushButton>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QScreen>
@@ -21,6 +25,38 @@
 #include <cstdio>
 
 namespace dorvani {
+
+namespace {
+// A register made before the lookup indexes gets them now, with the progress shown:
+// on a large register this takes a little while, once.
+void ensureLookupIndexes(Store &store)
+{
+    try {
+        if (LookupIndexes::missing(store).isEmpty())
+            return;
+        const bool empty = store.scalar("SELECT COUNT(*) FROM POLITES").toInt() == 0;
+        std::unique_ptr<TProgressDlg> progress;
+        LookupIndexes::ensure(store, [&](int done, int total) {
+            if (empty)
+                return;
+            if (!progress) {
+                progress = std::make_unique<TProgressDlg>();
+                progress->BitBtn1->setEnabled(false); // a half-built set of indexes is no use
+                progress->begin(total);
+                progress->Label1->setText("Προετοιμασία του μητρώου για γρήγορη αναζήτηση...");
+            }
+            if (done > 0)
+                progress->step();
+        });
+        if (progress)
+            progress->end();
+    } catch (const DbError &e) {
+        // The register works without them, only slower.
+        ui().message("Δεν ήταν δυνατό να δημιουργηθούν τα ευρετήρια αναζήτησης: " + e.message(), "DORVANI",
+                     Ui::Icon::Warning);
+    }
+}
+} // namespace
 
 Application::Application() = default;
 
@@ -43,6 +79,8 @@ bool Application::startUp(const Options &options)
         ui().message(e.message() + "\n\nΤο πρόγραμμα θα τερματιστεί.", "DORVANI", Ui::Icon::Error);
         return false;
     }
+
+    ensureLookupIndexes(*m_store);
 
     // The data module is created right after the main window; the window needs it, so
     // both exist before either is used.

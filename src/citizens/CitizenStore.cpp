@@ -2,6 +2,7 @@
 
 #include "data/Schema.h"
 #include "data/Store.h"
+#include "data/Telephones.h"
 
 #include <QDate>
 #include <QRegularExpression>
@@ -24,7 +25,11 @@ QList<QPair<QString, QVariant>> storedFields(const QVariantMap &fields)
             continue;
         for (auto it = fields.cbegin(); it != fields.cend(); ++it) {
             if (it.key().compare(f.name, Qt::CaseInsensitive) == 0) {
-                out.append({f.name, Schema::toStored(f, it.value())});
+                // Telephones are kept in the one form the search finds them by.
+                const QVariant v = phones::citizenFields().contains(f.name)
+                                       ? QVariant(phones::normalised(it.value().toString()))
+                                       : it.value();
+                out.append({f.name, Schema::toStored(f, v)});
                 break;
             }
         }

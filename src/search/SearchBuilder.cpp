@@ -3,6 +3,7 @@
 #include "data/Codes.h"
 #include "data/GreekText.h"
 #include "data/Store.h"
+#include "data/Telephones.h"
 
 #include <QRegularExpression>
 #include <QSet>
@@ -111,6 +112,13 @@ public:
         if (set(text))
             add(before + SearchBuilder::likePattern(text) + after, caption + shown(text));
     }
+    // A telephone: matched in the form numbers are stored in, however it was typed.
+    void phone(const QString &text, const QString &before, const QString &after, const QString &caption)
+    {
+        if (set(text))
+            add(before + SearchBuilder::likePattern(phones::normalised(SearchBuilder::typed(text))) + after,
+                caption + shown(text));
+    }
     void keyed(const ListChoice &c, const QString &before, const QString &after, const QString &caption)
     {
         if (c.isSet())
@@ -193,12 +201,12 @@ BuiltSearch SearchBuilder::build(const SearchCriteria &c)
     b.code(c.oikogkat, codes::oikogKat(), "OIKOGKAT = ", "", "ΟΙΚΟΓΕΝΕΙΑΚΗ ΚΑΤΑΣΤΑΣΗ=");
     b.number(c.melhoikog, "MELHOIKOG = ", "ΜΕΛΗ ΟΙΚΟΓΕΝΕΙΑΣ=", "ΜΕΛΗ ΟΙΚΟΓΕΝΕΙΑΣ");
     for (int i = 0; i < 5; ++i)
-        b.like(c.telo[i], QString("TELO_%1 LIKE ").arg(i + 1), "", QString("%1)ΤΗΛ.ΟΙΚΙΑΣ=").arg(i + 1));
+        b.phone(c.telo[i], QString("TELO_%1 LIKE ").arg(i + 1), "", QString("%1)ΤΗΛ.ΟΙΚΙΑΣ=").arg(i + 1));
     for (int i = 0; i < 5; ++i)
-        b.like(c.tele[i], QString("TELE_%1 LIKE ").arg(i + 1), "", QString("%1)ΤΗΛ.ΕΡΓΑΣΙΑΣ=").arg(i + 1));
-    b.like(c.mobile1, "MOBILE1 LIKE ", "", "1)ΚΙΝΗΤΟ ΤΗΛ.=");
-    b.like(c.mobile2, "MOBILE2 LIKE ", "", "2)ΚΙΝΗΤΟ ΤΗΛ.=");
-    b.like(c.fax, "FAX LIKE ", "", "FAX=");
+        b.phone(c.tele[i], QString("TELE_%1 LIKE ").arg(i + 1), "", QString("%1)ΤΗΛ.ΕΡΓΑΣΙΑΣ=").arg(i + 1));
+    b.phone(c.mobile1, "MOBILE1 LIKE ", "", "1)ΚΙΝΗΤΟ ΤΗΛ.=");
+    b.phone(c.mobile2, "MOBILE2 LIKE ", "", "2)ΚΙΝΗΤΟ ΤΗΛ.=");
+    b.phone(c.fax, "FAX LIKE ", "", "FAX=");
     b.like(c.email, "EMAIL LIKE ", "", "E-MAIL=");
     b.like(c.web, "WEB LIKE ", "", "WEB=");
     b.keyed(c.aksiologhsh, "Aksiologhsh = ", "", "ΑΞΙΟΛΟΓΗΣΗ=");

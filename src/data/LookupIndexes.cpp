@@ -1,0 +1,80 @@
+#include "data/LookupIndexes.h"
+
+#include "data/Store.h"
+#include "data/Telephones.h"
+
+namespace dorvani {
+
+namespace {
+// The index that marks a register whose telephones are stored normalised.
+const QString kPhoneMark = "POLITES_TELO_1";
+} // namespace
+
+const QList<LookupIndexes::Index> &LookupIndexes::all()
+{
+    static const QList<Index> list = [] {
+        QList<Index> l;
+        auto text = [&](const QString &field) {
+            const QString name = "POLITES_" + field;
+            l.append(Index{name, QString("CREATE INDEX IF NOT EXISTS \"%1\" ON \"POLITES\" (\"%2\" COLLATE NOCASE)")
+                                .arg(name, field)});
+        };
+        // A day or a few days are LIKE 'dd/mm%' on the field itself; longer ranges are
+        // rewritten to substr(field, 1, 5) IN (...), which the _DAY indexes answer.
+        for (const char *f : {"EPITHETO", "ONOMA", "PATR", "BIRTHDAY", "CELEBRDAY"})
+            text(f);
+        for (const QString &f : phones::citizenFields())
+            text(f);
+        l.append(Index{"POLITES_POLH", "CREATE INDEX IF NOT EXISTS \"POLITES_POLH\" ON \"POLITES\" (\"POLH\")"});
+        for (const char *f : {"BIRTHDAY", "CELEBRDAY"})
+            l.append(Index{QString("POLITES_%1_DAY").arg(f),
+                      QString("CREATE INDEX IF NOT EXISTS \"POLITES_%1_DAY\" ON \"POLITES\" (substr(\"%1\", 1, 5))")
+                          .arg(f)});
+        return l;
+    }();
+    return list;
+}
+
+QStringList LookupIndexes::missing(Store &s)
+{
+    QStringList out;
+    for (const Index &ix : all())
+        if (s.scalar("SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND name = ?", {ix.name}).toInt() == 0)
+            out << ix.name;
+    return out;
+}
+
+void LookupIndexes::ensure(Store &s, const std::function<void(int, int)> &progress)
+{
+    const QStringList lacking = missing(s);
+    if (lacking.isEmpty())
+        return;
+    const bool normalise = lacking.contains(kPhoneMark);
+    const int total = int(lacking.size()) + (normalise ? 1 : 0);
+    int done = 0;
+    Transaction tx(s);
+    if (normalise) {
+        if (progress)
+            progress(done, total);
+        QStringList sets, changed;
+        for (const QString &f : phones::citizenFields()) {
+            sets << QString("\"%1\" = %2").arg(f, phones::normalisingSql('"' + f + '"'));
+            changed << QString("\"%1\" <> %2").arg(f, phones::normalisingSql('"' + f + '"'));
+        }
+        s.exec(QString("UPDATE \"POLITES\" SET %1 WHERE %2").arg(sets.join(", "), changed.join(" OR ")));
+        ++done;
+    }
+    for (const Index &ix : all()) {
+        if (!lacking.contains(ix.name))
+            continue;
+        if (progress)
+            progress(done, total);
+        s.exec(ix.sql);
+        ++done;
+    }
+    if (progress)
+        progress(done, total);
+    tx.commit();
+}
+
+} // namespace dorvani
