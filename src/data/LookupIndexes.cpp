@@ -21,8 +21,12 @@ const QList<LookupIndexes::Index> &LookupIndexes::all()
         };
         // A day or a few days are LIKE 'dd/mm%' on the field itself; longer ranges are
         // rewritten to substr(field, 1, 5) IN (...), which the _DAY indexes answer.
-        for (const char *f : {"EPITHETO", "ONOMA", "PATR", "BIRTHDAY", "CELEBRDAY"})
+        for (const char *f : {"ONOMA", "PATR", "BIRTHDAY", "CELEBRDAY"})
             text(f);
+        // A surname with first name and father's name: the surname narrows the range and
+        // the other two are tested in the index, without reading a row of every namesake.
+        l.append(Index{"POLITES_NAMES", "CREATE INDEX IF NOT EXISTS \"POLITES_NAMES\" ON \"POLITES\" (\"EPITHETO\" "
+                                        "COLLATE NOCASE, \"ONOMA\" COLLATE NOCASE, \"PATR\" COLLATE NOCASE)"});
         for (const QString &f : phones::citizenFields())
             text(f);
         l.append(Index{"POLITES_POLH", "CREATE INDEX IF NOT EXISTS \"POLITES_POLH\" ON \"POLITES\" (\"POLH\")"});

@@ -147,9 +147,13 @@ public:
     {
         if (from.trimmed() == "XX/XX" && to.trimmed() == "XX/XX")
             return;
-        const QDate first = SearchBuilder::dayOf2003(from), last = SearchBuilder::dayOf2003(to);
+        const QDate first = SearchBuilder::dayOf2003(from);
+        QDate last = SearchBuilder::dayOf2003(to);
         if (!first.isValid() || !last.isValid())
             return;
+        // A period that runs over the new year (20/12 to 05/01) ends in the next year.
+        if (last < first)
+            last = last.addYears(1);
         add(SearchBuilder::dayList(field, first, last), caption + from + joining + to);
     }
 };

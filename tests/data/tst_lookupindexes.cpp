@@ -97,10 +97,10 @@ private slots:
             c.epitheto = "ΠΑΠΑΣ";
             c.onoma = "ΝΙΚΟΣ";
             c.patr = "ΓΙΩΡΓΟΣ";
-        }, "POLITES_", 1);
-        row("surname prefix matching nobody", [](SearchCriteria &c) { c.epitheto = "ΩΩΩ*"; }, "POLITES_EPITHETO",
+        }, "POLITES_NAMES", 1);
+        row("surname prefix matching nobody", [](SearchCriteria &c) { c.epitheto = "ΩΩΩ*"; }, "POLITES_NAMES",
             0);
-        row("surname with a typed %", [](SearchCriteria &c) { c.epitheto = "ΠΑΠ%*"; }, "POLITES_EPITHETO", 0);
+        row("surname with a typed %", [](SearchCriteria &c) { c.epitheto = "ΠΑΠ%*"; }, "POLITES_NAMES", 0);
         row("first name", [](SearchCriteria &c) { c.onoma = "ΜΑΡΙΑ"; }, "POLITES_ONOMA", 1);
         row("father's name", [](SearchCriteria &c) { c.patr = "ΓΙΩΡΓΟΣ"; }, "POLITES_PATR", 1);
         row("town", [](SearchCriteria &c) { c.polh = {"ΤΡΙΠΟΛΗ", 7}; }, "POLITES_POLH", 2);

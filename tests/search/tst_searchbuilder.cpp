@@ -196,10 +196,22 @@ private slots:
             c.celebrTo = "22/05";
         }) << where + "( CelebrDay LIKE '20/05%' OR CelebrDay LIKE '21/05%' OR CelebrDay LIKE '22/05%')"
            << "ΕΟΡΤΑΖΕΙ ΑΠΟ 20/05 ΕΩΣ ΚΑΙ 22/05" << QStringList{pap};
-        QTest::newRow("a reversed range gives ()") << criteria([](SearchCriteria &c) {
+        // A period over the new year runs on into January.
+        QTest::newRow("birthdays over the new year") << criteria([](SearchCriteria &c) {
             c.birthFrom = "20/12";
             c.birthTo = "05/01";
-        }) << where + "()" << "ΓΕΝΕΘΛΙΑ ΑΠΟ 20/12 ΕΩΣ KAI 05/01" << QStringList{"error"};
+        }) << where + SearchBuilder::dayList("BirthDay", QDate(2003, 12, 20), QDate(2004, 1, 5))
+           << "ΓΕΝΕΘΛΙΑ ΑΠΟ 20/12 ΕΩΣ KAI 05/01" << QStringList{pap};
+        QTest::newRow("name days over the new year") << criteria([](SearchCriteria &c) {
+            c.celebrFrom = "31/12";
+            c.celebrTo = "01/01";
+        }) << where + "( CelebrDay LIKE '31/12%' OR CelebrDay LIKE '01/01%')"
+           << "ΕΟΡΤΑΖΕΙ ΑΠΟ 31/12 ΕΩΣ ΚΑΙ 01/01" << QStringList{};
+        QTest::newRow("a whole year less a day, over the new year") << criteria([](SearchCriteria &c) {
+            c.birthFrom = "02/03";
+            c.birthTo = "01/03";
+        }) << where + SearchBuilder::dayList("BirthDay", QDate(2003, 3, 2), QDate(2004, 3, 1))
+           << "ΓΕΝΕΘΛΙΑ ΑΠΟ 02/03 ΕΩΣ KAI 01/03" << QStringList{papadopoulos, papas, pap};
 
         // ---- options and codes
         QTest::newRow("registered elsewhere, alliance") << criteria([](SearchCriteria &c) {
