@@ -106,4 +106,38 @@ KeyboardBackend &Keyboard::backend()
 
 void Keyboard::setBackend(KeyboardBackend *b) { g_keyboard = b; }
 
+void Keyboard::switchToGreek() { backend().activateLayout(layoutId(1032)); }
+
+void Keyboard::switchToUs() { backend().activateLayout(layoutId(1033)); }
+
+QString Keyboard::layoutId(int languageId) { return QString("%1").arg(languageId, 8, 16, QChar('0')).toUpper(); }
+
+void Keyboard::setCapsLock(bool on)
+{
+    KeyboardBackend &k = backend();
+    const int entry = k.capsEntry();
+    if (entry == 0) {
+        if (on)
+            k.setCapsEntry(1);
+    } else if (entry == 1) {
+        k.setCapsEntry(on ? 1 : 0);
+    }
+    // any other entry (the key held down) is left as it is
+}
+
+LatinTyping::LatinTyping() : m_caps(Keyboard::backend().capsEntry())
+{
+    Keyboard::switchToUs();
+    Keyboard::setCapsLock(false);
+}
+
+LatinTyping::~LatinTyping()
+{
+    // Caps lock on is the state of the data-entry screens, which type Greek.
+    if (m_caps == 1) {
+        Keyboard::switchToGreek();
+        Keyboard::setCapsLock(true);
+    }
+}
+
 } // namespace dorvani

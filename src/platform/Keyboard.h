@@ -30,4 +30,18 @@ public:
     static void setBackend(KeyboardBackend *b); // tests; null restores the platform's
 };
 
+// For as long as it lives, the US layout with caps lock off: file names, folders and
+// printer settings are typed as they are, not in Greek capitals. Afterwards caps lock is
+// restored and, when it was on (a data-entry screen), the Greek layout too.
+class LatinTyping {
+public:
+    LatinTyping();
+    ~LatinTyping();
+    LatinTyping(const LatinTyping &) = delete;
+    LatinTyping &operator=(const LatinTyping &) = delete;
+
+private:
+    int m_caps;
+};
+
 } // namespace dorvani

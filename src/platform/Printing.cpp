@@ -2,6 +2,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPagedPaintDevice>
@@ -336,12 +337,31 @@ QString RecordingSink::allText() const
 
 // ---------------------------------------------------------------------------------------
 
+namespace {
+// Why a file could not be written, in words an office reads.
+QString writeFailure(const QString &path)
+{
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    if (path.isEmpty())
+        return QStringLiteral("Δεν δόθηκε όνομα αρχείου.");
+    if (!folder.exists())
+        return QStringLiteral("Ο φάκελος «%1» δεν υπάρχει.").arg(QDir::toNativeSeparators(folder.absoluteFilePath()));
+    if (file.isDir())
+        return QStringLiteral("Υπάρχει φάκελος με αυτό το όνομα.");
+    if (!folder.isWritable() || (file.exists() && !file.isWritable()))
+        return QStringLiteral("Δεν επιτρέπεται η εγγραφή στο φάκελο «%1».")
+            .arg(QDir::toNativeSeparators(folder.absoluteFilePath()));
+    return QStringLiteral("Η εγγραφή απέτυχε· ο δίσκος μπορεί να είναι γεμάτος.");
+}
+} // namespace
+
 bool printToPdf(const QString &path, const QString &title, const Printout &draw, QString *error)
 {
-    const auto fail = [&](const QString &why) {
+    const auto fail = [&](const QString &) {
         if (error)
-            *error = QStringLiteral("Δεν ήταν δυνατή η εγγραφή του αρχείου PDF %1\n%2")
-                         .arg(QDir::toNativeSeparators(path), why);
+            *error = QStringLiteral("Δεν ήταν δυνατή η εγγραφή του αρχείου PDF «%1».\n%2")
+                         .arg(QDir::toNativeSeparators(path), writeFailure(path));
         return false;
     };
     // Written whole or not at all: the file appears only once the last page is done.

@@ -1,5 +1,7 @@
 #include "widgets/Ui.h"
 
+#include "platform/Keyboard.h"
+
 #include "data/DbError.h"
 #include "platform/Printing.h"
 
@@ -112,6 +114,7 @@ void greekFileDialog(QFileDialog &d)
 
 QString QtUi::openFile(const QString &caption, const QString &dir, const QString &filter)
 {
+    const LatinTyping latin;
     QFileDialog d(activeParent(), caption, dir, filter);
     greekFileDialog(d);
     d.setAcceptMode(QFileDialog::AcceptOpen);
@@ -122,6 +125,7 @@ QString QtUi::openFile(const QString &caption, const QString &dir, const QString
 
 QString QtUi::saveFile(const QString &caption, const QString &dir, const QString &filter)
 {
+    const LatinTyping latin;
     QFileDialog d(activeParent(), caption, dir, filter);
     greekFileDialog(d);
     d.setAcceptMode(QFileDialog::AcceptSave);
@@ -178,6 +182,7 @@ protected:
 
 QString QtUi::chooseFolder(const QString &caption, const QString &start)
 {
+    const LatinTyping latin;
     FolderDialog d(activeParent(), caption, start);
     greekFileDialog(d);
     d.setFileMode(QFileDialog::Directory);
@@ -189,6 +194,7 @@ QString QtUi::chooseFolder(const QString &caption, const QString &start)
 
 std::optional<QFont> QtUi::chooseFont(const QFont &initial)
 {
+    const LatinTyping latin;
     bool ok = false;
     const QFont f = QFontDialog::getFont(&ok, initial, activeParent(), "Γραμματοσειρά");
     if (!ok)
@@ -198,6 +204,7 @@ std::optional<QFont> QtUi::chooseFont(const QFont &initial)
 
 bool QtUi::printDialog(QPrinter *printer, QWidget *parent)
 {
+    const LatinTyping latin;
     QPrintDialog d(printer, parent ? parent : activeParent());
     d.setWindowTitle("Εκτύπωση");
     return d.exec() == QDialog::Accepted;
@@ -238,6 +245,7 @@ void greekPreviewActions(QPrintPreviewDialog &dlg)
 
 void QtUi::printPreview(const QString &title, const std::function<void(PageSink &)> &draw)
 {
+    const LatinTyping latin;
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);

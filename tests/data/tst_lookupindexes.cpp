@@ -116,6 +116,11 @@ private slots:
             c.celebrFrom = "20/11";
             c.celebrTo = "10/12";
         }, "POLITES_CELEBRDAY_DAY", 2);
+        // Most of the register: read in order, not through the index.
+        row("birthdays of a whole year", [](SearchCriteria &c) {
+            c.birthFrom = "01/01";
+            c.birthTo = "31/12";
+        }, "", 2);
         row("a few birthdays", [](SearchCriteria &c) {
             c.birthFrom = "02/12";
             c.birthTo = "03/12";
@@ -132,8 +137,12 @@ private slots:
         const BuiltSearch b = SearchBuilder::build(criteria);
         QVERIFY(b.ok());
         const QString p = plan(b.sql());
-        QVERIFY2(p.contains("USING INDEX " + index), qPrintable(p));
-        QVERIFY2(!p.contains("SCAN POLITES"), qPrintable(p));
+        if (index.isEmpty()) {
+            QVERIFY2(p.contains("SCAN POLITES"), qPrintable(p));
+        } else {
+            QVERIFY2(p.contains("USING INDEX " + index), qPrintable(p));
+            QVERIFY2(!p.contains("SCAN POLITES"), qPrintable(p));
+        }
         QCOMPARE(found(b.sql()).size(), matches);
     }
 

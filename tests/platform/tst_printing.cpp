@@ -388,6 +388,12 @@ private slots:
         QVERIFY(!printToPdf(path, "Τίτλος", [&](PageSink &) { drawn = true; }, &error));
         QVERIFY(!drawn);
         QVERIFY2(error.startsWith("Δεν ήταν δυνατή η εγγραφή του αρχείου PDF"), qPrintable(error));
+        // In Greek throughout, with the path.
+        QVERIFY(error.contains(QDir::toNativeSeparators(path)));
+        QString words = error;
+        words.remove(QDir::toNativeSeparators(path)).remove(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
+        words.remove("PDF");
+        QVERIFY2(!words.contains(QRegularExpression("[A-Za-z]{2,}")), qPrintable(error));
         if (!where.isEmpty() && where != "φάκελος")
             QVERIFY(!QFile::exists(path));
     }

@@ -1,9 +1,14 @@
 // Input helpers: the quote list, Greek capitals of typed letters, Enter and Esc between
-// controls, digit fields, caps lock and the keyboard layout identifiers.
+// controls, digit fields, caps lock and the keyboard layout identifiers, and the Latin
+// typing of the file dialogs.
 #include "widgets/InputHelpers.h"
+#include "widgets/Ui.h"
 #include "TestSupport.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QTimer>
 #include <QLineEdit>
 #include <QTest>
 #include <QVBoxLayout>
@@ -141,6 +146,47 @@ private slots:
         // Without X11 (offscreen) the platform's keyboard does nothing and does not fail.
         Keyboard::switchToGreek();
         Keyboard::setCapsLock(true);
+    }
+
+    // File, folder, font and print dialogs are typed in Latin letters with caps lock off,
+    // and the data-entry state comes back afterwards.
+    void dialogsTypeLatin_data()
+    {
+        QTest::addColumn<int>("capsBefore");
+        QTest::addColumn<QStringList>("layoutsAfter");
+        QTest::newRow("from a data-entry screen") << 1 << QStringList{"00000409", "00000408"};
+        QTest::newRow("caps lock off") << 0 << QStringList{"00000409"};
+    }
+    void dialogsTypeLatin()
+    {
+        QFETCH(int, capsBefore);
+        QFETCH(QStringList, layoutsAfter);
+        for (int which = 0; which < 3; ++which) {
+            FakeKeyboard k;
+            k.entry = capsBefore;
+            Keyboard::setBackend(&k);
+            int capsInside = -1;
+            QStringList layoutsInside;
+            QTimer::singleShot(0, [&] {
+                QDialog *d = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+                capsInside = k.entry;
+                layoutsInside = k.layouts;
+                if (d)
+                    d->reject();
+            });
+            QtUi real;
+            if (which == 0)
+                real.saveFile("Αποθήκευση ως PDF", QDir::tempPath(), "Αρχεία PDF (*.pdf)");
+            else if (which == 1)
+                real.openFile("Άνοιγμα", QDir::tempPath(), "*");
+            else
+                real.chooseFolder("Φάκελος", QDir::tempPath());
+            Keyboard::setBackend(nullptr);
+            QCOMPARE(capsInside, 0);
+            QCOMPARE(layoutsInside, QStringList{"00000409"});
+            QCOMPARE(k.entry, capsBefore);
+            QCOMPARE(k.layouts, layoutsAfter);
+        }
     }
 };
 
