@@ -202,7 +202,10 @@ private slots:
         QTest::newRow("nothing found") << "EdtEpitheto" << "ΧΧΧ"
                                        << "Δεν βρέθηκαν εγγραφές που να πληρούν αυτά τα κριτήρια ΕΠΙΘΕΤΟ=ΧΧΧ - "
                                           "ΝΟΜΟΣ=ΑΡΚΑΔΙΑΣ";
-        QTest::newRow("a reversed day range") << "EdtBirthDay" << "20/12" << "Παρουσιάστηκε σφάλμα στην αναζήτηση\n";
+        // A period over the new year is searched (here nobody of the prefecture has a birthday in it).
+        QTest::newRow("a day range over the new year")
+            << "EdtBirthDay" << "20/12"
+            << "Δεν βρέθηκαν εγγραφές που να πληρούν αυτά τα κριτήρια ΝΟΜΟΣ=ΑΡΚΑΔΙΑΣ - ΓΕΝΕΘΛΙΑ ΑΠΟ 20/12 ΕΩΣ KAI 05/01";
         QTest::newRow("a pasted expression in a digit field")
             << "Edit17" << "1 OR 1=1" << "Παρουσιάστηκε σφάλμα στην αναζήτηση\n";
         QTest::newRow("letters in the family members") << "Edit3" << "ΔΥΟ" << "Παρουσιάστηκε σφάλμα στην αναζήτηση\n";
