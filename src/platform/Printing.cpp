@@ -356,7 +356,8 @@ QString writeFailure(const QString &path)
 }
 } // namespace
 
-bool printToPdf(const QString &path, const QString &title, const Printout &draw, QString *error)
+bool printToPdf(const QString &path, const QString &title, const Printout &draw, QString *error,
+                PageOrientation orientation)
 {
     const auto fail = [&](const QString &) {
         if (error)
@@ -373,6 +374,8 @@ bool printToPdf(const QString &path, const QString &title, const Printout &draw,
         writer.setResolution(1200);
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+        writer.setPageOrientation(orientation == PageOrientation::Landscape ? QPageLayout::Landscape
+                                                                            : QPageLayout::Portrait);
         writer.setTitle(title);
         writer.setCreator(QStringLiteral("DORVANI"));
         PainterSink sink(&writer);

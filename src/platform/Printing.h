@@ -104,7 +104,11 @@ private:
 // A printout: a title and the drawing of its pages.
 using Printout = std::function<void(PageSink &)>;
 
+// How a printout's pages stand: upright, or turned for a table wider than A4 is tall.
+enum class PageOrientation { Portrait, Landscape };
+
 // Renders a printout into a PDF file; returns false with the reason in *error.
-bool printToPdf(const QString &path, const QString &title, const Printout &draw, QString *error = nullptr);
+bool printToPdf(const QString &path, const QString &title, const Printout &draw, QString *error = nullptr,
+                PageOrientation orientation = PageOrientation::Portrait);
 
 } // namespace dorvani

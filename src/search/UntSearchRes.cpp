@@ -233,7 +233,10 @@ void TSearchResDlg::print()
         QWidget *w;
         ~Enable() { w->setEnabled(true); }
     } enableAgain{this};
-    ui().printPreview(caption, [=](PageSink &sink) { printDatasetGrid(sink, *q, printed, caption, criteria, count, font); });
+    // Every chosen column is printed; a list too wide for an upright page is turned.
+    ui().printPreview(
+        caption, [=](PageSink &sink) { printDatasetGrid(sink, *q, printed, caption, criteria, count, font); },
+        datasetGridOrientation(*q, printed));
 }
 
 void TSearchResDlg::openRow(int row)

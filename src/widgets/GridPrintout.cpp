@@ -5,7 +5,11 @@
 #include "platform/Printing.h"
 
 #include <QGuiApplication>
+#include <QFontMetricsF>
+#include <QImage>
 #include <QScreen>
+
+#include <functional>
 
 #include <cmath>
 
@@ -35,8 +39,57 @@ void GridPrintout::addTitleLine(const QString &text, bool everyPage) { m_titles 
 
 void GridPrintout::setColumns(const QStringList &titles, const QList<int> &tenths)
 {
+    QList<double> mm;
+    for (int t : tenths)
+        mm << t * TenthMm;
+    setColumnsMm(titles, mm);
+}
+
+void GridPrintout::setColumnsMm(const QStringList &titles, const QList<double> &mm)
+{
     m_headers = titles;
-    m_tenths = tenths;
+    m_wanted = mm;
+}
+
+QList<double> GridPrintout::fitted(const QList<double> &wanted, const QList<double> &least, double pageWidth)
+{
+    double total = 0;
+    for (double w : wanted)
+        total += w;
+    if (total <= pageWidth || wanted.isEmpty())
+        return wanted;
+    // The widest columns give way first: every column is capped at one width, the
+    // largest at which the page holds them all, but none below its title.
+    QList<double> floor;
+    double floors = 0;
+    for (int i = 0; i < wanted.size(); ++i) {
+        floor << std::min(wanted[i], least.value(i, 0));
+        floors += floor.last();
+    }
+    QList<double> out;
+    if (floors >= pageWidth) {
+        for (double f : floor)
+            out << f * pageWidth / floors; // even the titles do not fit: every column in proportion
+        return out;
+    }
+    auto widthsAt = [&](double cap) {
+        QList<double> w;
+        for (int i = 0; i < wanted.size(); ++i)
+            w << std::max(floor[i], std::min(wanted[i], cap));
+        return w;
+    };
+    auto sum = [](const QList<double> &w) {
+        double t = 0;
+        for (double x : w)
+            t += x;
+        return t;
+    };
+    double lo = 0, hi = pageWidth;
+    for (int step = 0; step < 50; ++step) {
+        const double mid = (lo + hi) / 2;
+        (sum(widthsAt(mid)) <= pageWidth ? lo : hi) = mid;
+    }
+    return widthsAt(lo);
 }
 
 void GridPrintout::begin()
@@ -45,6 +98,14 @@ void GridPrintout::begin()
     const QFont was = m_sink.font();
     m_sink.setFont(m_bodyFont);
     m_h = m_sink.lineHeight() + TenthMm;
+    // Narrow the columns to the page, never below their titles (in the header's bold).
+    QFont header = m_bodyFont;
+    header.setBold(true);
+    m_sink.setFont(header);
+    QList<double> least;
+    for (int c = 0; c < m_wanted.size(); ++c)
+        least << std::min(m_wanted[c], m_sink.textWidth(m_headers.value(c)) + 1.0);
+    m_widths = fitted(m_wanted, least, m_sink.pageSize().width());
     m_sink.setFont(was);
     m_y = 0;
     head(true);
@@ -87,14 +148,33 @@ void GridPrintout::titleLine(const QString &text)
     }
 }
 
+namespace {
+// The text shortened with "…" to the width, when it is wider.
+QString shortened(const PageSink &sink, const QString &text, double width)
+{
+    if (text.isEmpty() || sink.textWidth(text) <= width)
+        return text;
+    const QString dots = QStringLiteral("…");
+    int lo = 0, hi = int(text.size());
+    while (lo < hi) { // the longest beginning that fits with the dots
+        const int mid = (lo + hi + 1) / 2;
+        if (sink.textWidth(text.left(mid) + dots) <= width)
+            lo = mid;
+        else
+            hi = mid - 1;
+    }
+    return lo > 0 ? text.left(lo) + dots : text.left(1);
+}
+} // namespace
+
 void GridPrintout::tableRow(const QStringList &cells)
 {
-    const double pageWidth = m_sink.pageSize().width();
     double x = 0;
-    for (int c = 0; c < m_tenths.size() && x < pageWidth; ++c) {
-        const double w = std::min(m_tenths[c] * TenthMm, pageWidth - x);
+    for (int c = 0; c < m_widths.size(); ++c) {
+        const double w = m_widths[c];
         if (w > 0)
-            m_sink.textInRect(QRectF(x, m_y, w, m_h), cells.value(c), int(Qt::AlignLeft | Qt::AlignTop));
+            m_sink.textInRect(QRectF(x, m_y, w, m_h), shortened(m_sink, cells.value(c), w - 0.5),
+                              int(Qt::AlignLeft | Qt::AlignTop));
         x += w;
     }
     const double ruleY = m_y + 1.5 * TenthMm;
@@ -134,6 +214,64 @@ QFont pageFont(const QFont &screenFont)
     return f;
 }
 
+namespace {
+// How many of the first rows a column's width is measured on.
+constexpr int kMeasuredRows = 200;
+
+// A text's width in millimetres in a font, as a printer draws it.
+double textMm(const QFont &font, const QString &text)
+{
+    static QImage device = [] {
+        QImage img(1, 1, QImage::Format_Mono);
+        img.setDotsPerMeterX(int(1200 / 0.0254));
+        img.setDotsPerMeterY(int(1200 / 0.0254));
+        return img;
+    }();
+    return QFontMetricsF(font, &device).horizontalAdvance(text) * 25.4 / 1200;
+}
+
+// The width each column's title and first values need, with a little room, in mm.
+template <typename Measure>
+QList<double> contentWidths(Dataset &ds, const QList<PrintColumn> &columns, const QList<int> &fields, Measure measure,
+                            const Measure &measureTitle)
+{
+    QList<double> out;
+    for (const PrintColumn &c : columns)
+        out << measureTitle(c.title) + 2.0;
+    if (ds.active()) {
+        const int rows = std::min(ds.recordCount(), kMeasuredRows);
+        for (int r = 0; r < rows; ++r)
+            for (int i = 0; i < fields.size(); ++i)
+                if (fields[i] >= 0)
+                    out[i] = std::max(out[i],
+                                      measure(Dataset::displayText(ds.valueAt(r, fields[i]), ds.fieldKind(fields[i])))
+                                          + 2.0);
+    }
+    return out;
+}
+
+QList<int> fieldsOf(Dataset &ds, const QList<PrintColumn> &columns)
+{
+    QList<int> fields;
+    for (const PrintColumn &c : columns)
+        fields << ds.fieldIndex(c.field);
+    return fields;
+}
+} // namespace
+
+PageOrientation datasetGridOrientation(Dataset &ds, const QList<PrintColumn> &columns)
+{
+    const QFont body = gridBodyFont();
+    QFont header = body;
+    header.setBold(true);
+    const std::function<double(const QString &)> value = [&](const QString &t) { return textMm(body, t); };
+    const std::function<double(const QString &)> title = [&](const QString &t) { return textMm(header, t); };
+    double total = 0;
+    for (double w : contentWidths(ds, columns, fieldsOf(ds, columns), value, title))
+        total += w;
+    return total > 190 ? PageOrientation::Landscape : PageOrientation::Portrait; // A4 upright, 10 mm margins
+}
+
 void printDatasetGrid(PageSink &sink, Dataset &ds, const QList<PrintColumn> &columns, const QString &caption,
                       const QString &criteria, const QString &countLine, const QFont &gridFont)
 {
@@ -144,13 +282,24 @@ void printDatasetGrid(PageSink &sink, Dataset &ds, const QList<PrintColumn> &col
     g.addTitleLine(countLine, false);
     g.addTitleLine(GridPrintout::banner());
     QStringList titles;
-    QList<int> tenths, fields;
-    for (const PrintColumn &c : columns) {
+    for (const PrintColumn &c : columns)
         titles << c.title;
-        tenths << GridPrintout::tenthsOfPixels(c.screenWidth);
-        fields << ds.fieldIndex(c.field);
-    }
-    g.setColumns(titles, tenths);
+    const QList<int> fields = fieldsOf(ds, columns);
+    // Measured on the device itself, in the fonts of the rows and of the header.
+    const QFont was = sink.font();
+    QFont header = gridBodyFont();
+    header.setBold(true);
+    const std::function<double(const QString &)> value = [&](const QString &t) { return sink.textWidth(t); };
+    const std::function<double(const QString &)> title = [&](const QString &t) {
+        sink.setFont(header);
+        const double w = sink.textWidth(t);
+        sink.setFont(gridBodyFont());
+        return w;
+    };
+    sink.setFont(gridBodyFont());
+    const QList<double> widths = contentWidths(ds, columns, fields, value, title);
+    sink.setFont(was);
+    g.setColumnsMm(titles, widths);
     g.begin();
     if (!ds.active())
         return;

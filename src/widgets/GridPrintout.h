@@ -14,10 +14,11 @@
 #include <QString>
 #include <QStringList>
 
+#include "platform/Printing.h"
+
 namespace dorvani {
 
 class Dataset;
-class PageSink;
 
 class GridPrintout {
 public:
@@ -40,6 +41,13 @@ public:
     void addTitleLine(const QString &text, bool everyPage = true);
     // The header row: the column titles and widths in tenths of an inch.
     void setColumns(const QStringList &titles, const QList<int> &tenths);
+    // The same with widths in millimetres.
+    void setColumnsMm(const QStringList &titles, const QList<double> &mm);
+    // Columns wider in all than the page are narrowed to fit it, the widest first, never
+    // below their title; a cell wider than its column is shortened with "…". No column is
+    // ever left out.
+    static QList<double> fitted(const QList<double> &wanted, const QList<double> &least, double pageWidth);
+    const QList<double> &columnWidths() const { return m_widths; }
 
     // Prints the head of the first page.
     void begin();
@@ -63,7 +71,8 @@ private:
     QFont m_titleFont, m_bodyFont;
     QList<TitleLine> m_titles;
     QStringList m_headers;
-    QList<int> m_tenths;
+    QList<double> m_wanted; // mm
+    QList<double> m_widths; // mm, as printed
     double m_y = 0;
     double m_h = 0;
     int m_rows = 0;
@@ -80,8 +89,11 @@ struct PrintColumn {
 // The data-grid form: every row of the dataset, from the first, in the given columns,
 // under the caption with the date, "ΚΡΙΤΗΡΙΑ ΑΝΑΖΗΤΗΣΗΣ :" with the criteria, the count
 // line (first page only) and the banner. The dataset's current row does not move.
+// Columns are as wide as their title and the widest of the first rows' values need.
 void printDatasetGrid(PageSink &sink, Dataset &ds, const QList<PrintColumn> &columns, const QString &caption,
                       const QString &criteria, const QString &countLine, const QFont &gridFont);
+// Landscape when the columns, as wide as their contents need, do not fit an upright A4 page.
+PageOrientation datasetGridOrientation(Dataset &ds, const QList<PrintColumn> &columns);
 
 // The printer's plain font of the lists (a small size, so that a row and its rule fit in
 // two and a half tenths of an inch).

@@ -243,12 +243,15 @@ void greekPreviewActions(QPrintPreviewDialog &dlg)
 
 } // namespace
 
-void QtUi::printPreview(const QString &title, const std::function<void(PageSink &)> &draw)
+void QtUi::printPreview(const QString &title, const std::function<void(PageSink &)> &draw,
+                        PageOrientation orientation)
 {
     const LatinTyping latin;
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    printer.setPageOrientation(orientation == PageOrientation::Landscape ? QPageLayout::Landscape
+                                                                         : QPageLayout::Portrait);
     printer.setDocName(title);
 
     QPrintPreviewDialog dlg(&printer, activeParent());
@@ -265,7 +268,7 @@ void QtUi::printPreview(const QString &title, const std::function<void(PageSink 
     auto *save = new QAction("Αποθήκευση ως PDF", &dlg);
     save->setObjectName("SavePdfAction");
     save->setToolTip("Αποθήκευση της εκτύπωσης σε αρχείο PDF");
-    QObject::connect(save, &QAction::triggered, &dlg, [&title, &draw] {
+    QObject::connect(save, &QAction::triggered, &dlg, [&title, &draw, &printer] {
         guarded([&] {
             QString name = title;
             name.replace(QRegularExpression(R"([\/:*?"<>|])"), "_");
@@ -277,7 +280,10 @@ void QtUi::printPreview(const QString &title, const std::function<void(PageSink 
             if (QFileInfo(path).suffix().isEmpty())
                 path += ".pdf";
             QString error;
-            if (!printToPdf(path, title, draw, &error))
+            const PageOrientation turned = printer.pageLayout().orientation() == QPageLayout::Landscape
+                                               ? PageOrientation::Landscape
+                                               : PageOrientation::Portrait;
+            if (!printToPdf(path, title, draw, &error, turned))
                 ui().message(error, QString(), Ui::Icon::Error);
         });
     });

@@ -6,6 +6,8 @@
 #include <QFont>
 #include <QString>
 
+#include "platform/Printing.h"
+
 #include <functional>
 #include <optional>
 
@@ -38,7 +40,12 @@ public:
     // The print dialog; true to print.
     virtual bool printDialog(QPrinter *printer, QWidget *parent = nullptr) = 0;
     // A printout in a print preview, from which it is printed or saved as a PDF file.
-    virtual void printPreview(const QString &title, const std::function<void(PageSink &)> &draw) = 0;
+    virtual void printPreview(const QString &title, const std::function<void(PageSink &)> &draw,
+                              PageOrientation orientation) = 0;
+    void printPreview(const QString &title, const std::function<void(PageSink &)> &draw)
+    {
+        printPreview(title, draw, PageOrientation::Portrait);
+    }
     // Shows a dialog of the program modally and returns its result.
     virtual int exec(QDialog *dialog) = 0;
 };
@@ -59,7 +66,9 @@ public:
     QString chooseFolder(const QString &caption, const QString &start) override;
     std::optional<QFont> chooseFont(const QFont &initial) override;
     bool printDialog(QPrinter *printer, QWidget *parent) override;
-    void printPreview(const QString &title, const std::function<void(PageSink &)> &draw) override;
+    using Ui::printPreview;
+    void printPreview(const QString &title, const std::function<void(PageSink &)> &draw,
+                      PageOrientation orientation) override;
     int exec(QDialog *dialog) override;
 };
 

@@ -381,6 +381,55 @@ private slots:
         }
         QVERIFY(pages.join('\n').contains("ΠΟΛΙΤΗΣ119"));
     }
+
+    // Every chosen column is printed, as wide as its contents need; a list too wide for an
+    // upright page is turned, and a cell too wide for its column is shortened, never dropped.
+    void everyChosenColumnIsPrinted_data()
+    {
+        QTest::addColumn<QList<int>>("positions");
+        QTest::addColumn<bool>("landscape");
+        // ΕΠΙΘΕΤΟ, ΟΝΟΜΑ, ΠΑΤΡ/ΜΟ, ΠΟΛΗ, ΗΜ.ΓΕΝΝΗΣΗΣ, ΑΤΟΜΙΚΟΙ ΨΗΦΟΙ, ΣΥΝΟΛΟ ΨΗΦΩΝ
+        QTest::newRow("seven columns") << QList<int>{1, 2, 4, 11, 15, 49, 51} << false;
+        QTest::newRow("twelve columns") << QList<int>{1, 2, 4, 9, 10, 11, 12, 15, 16, 31, 49, 51} << true;
+    }
+    void everyChosenColumnIsPrinted()
+    {
+        QFETCH(QList<int>, positions);
+        QFETCH(bool, landscape);
+        const bool pdf = !QStandardPaths::findExecutable("pdftotext").isEmpty();
+        QTemporaryDir pdfDir;
+        if (pdf)
+            p->ui.pdfFolder = pdfDir.path();
+        Store::instance().exec("UPDATE POLITES SET ADDRESS = 'ΛΕΩΦΟΡΟΣ ΑΘΗΝΩΝ ΚΑΙ ΠΑΝΑΓΙΩΤΗ ΚΑΝΕΛΛΟΠΟΥΛΟΥ 120' "
+                               "WHERE EPITHETO = 'ΠΑΠΑΔΟΠΟΥΛΟΣ'");
+        fillWith(positions, "Select * From POLITES Order By EPITHETO");
+        const QStringList captions = results::captions();
+        p->ui.onExecOnce["PrnPEDIADlg"].enqueue([&](QDialog *pd) {
+            auto *chooser = static_cast<TPrnPEDIADlg *>(pd);
+            for (int i = 0; i < chooser->ChkBox->count(); ++i)
+                chooser->ChkBox->item(i)->setCheckState(Qt::Checked);
+            return test::acceptDialog(pd);
+        });
+        results()->BitBtn1->click();
+        QCOMPARE(p->ui.printoutOrientations.last(),
+                 landscape ? PageOrientation::Landscape : PageOrientation::Portrait);
+        const QStringList texts = p->ui.printouts.last().allText().split('\n');
+        for (int n : positions)
+            QVERIFY2(texts.contains(captions[n]), qPrintable(captions[n]));
+        // (the recording's letters are wide: a long name may come shortened there)
+        QVERIFY(!texts.filter(QRegularExpression("^ΠΑΠΑΔ")).isEmpty());
+        QVERIFY(texts.contains("13")); // the personal votes, the sixth or later column
+        if (!pdf)
+            QSKIP("pdftotext (poppler-utils) is needed to read the PDF file");
+        const QString page = pdfText(p->ui.pdfFiles.last());
+        for (int n : positions)
+            QVERIFY2(page.contains(captions[n]), qPrintable(captions[n] + "\n" + page));
+        QVERIFY2(page.contains("ΠΑΠΑΔΟΠΟΥΛΟΣ"), qPrintable(page));
+        QVERIFY(page.contains(QRegularExpression("\\b28/02/1970\\b")));
+        QVERIFY(page.contains(QRegularExpression("\\b13\\b")));
+        if (landscape) // the long address is shortened, not cut off the page
+            QVERIFY2(page.contains("ΛΕΩΦΟΡΟΣ ΑΘΗΝΩΝ"), qPrintable(page));
+    }
 };
 
 QTEST_MAIN(TstSearchRes)

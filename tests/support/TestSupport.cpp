@@ -95,10 +95,14 @@ bool ScriptedUi::printDialog(QPrinter *, QWidget *)
     return false;
 }
 
-void ScriptedUi::printPreview(const QString &title, const std::function<void(PageSink &)> &draw)
+void ScriptedUi::printPreview(const QString &title, const std::function<void(PageSink &)> &draw,
+                              PageOrientation orientation)
 {
     log << Shown{"printPreview", title, {}};
     RecordingSink sink;
+    if (orientation == PageOrientation::Landscape)
+        sink.size = sink.size.transposed();
+    printoutOrientations << orientation;
     // As in the real preview, an error of the printout is shown and the program goes on.
     const bool drawn = guarded([&] { draw(sink); });
     printouts << sink;
@@ -107,7 +111,7 @@ void ScriptedUi::printPreview(const QString &title, const std::function<void(Pag
         QDir().mkpath(pdfFolder);
         const QString path = QDir(pdfFolder).filePath(QString::number(printouts.size()) + ".pdf");
         QString error;
-        if (printToPdf(path, title, draw, &error))
+        if (printToPdf(path, title, draw, &error, orientation))
             pdfFiles << path;
         else
             unexpected << "pdf: " + error;

@@ -64,7 +64,10 @@ public:
     QString chooseFolder(const QString &caption, const QString &start) override;
     std::optional<QFont> chooseFont(const QFont &initial) override;
     bool printDialog(QPrinter *printer, QWidget *parent) override;
-    void printPreview(const QString &title, const std::function<void(PageSink &)> &draw) override;
+    using Ui::printPreview;
+    void printPreview(const QString &title, const std::function<void(PageSink &)> &draw,
+                      PageOrientation orientation) override;
+    QList<PageOrientation> printoutOrientations;
     int exec(QDialog *dialog) override;
 };
 

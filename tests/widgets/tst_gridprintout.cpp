@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QTest>
 
+#include <cmath>
+
 using namespace dorvani;
 
 namespace {
@@ -59,6 +61,33 @@ class TstGridPrintout : public QObject {
     Q_OBJECT
 
 private slots:
+    // Columns wider than the page: the widest give way first, none below its title, none left out.
+    void columnsFitThePage_data()
+    {
+        QTest::addColumn<QList<double>>("wanted");
+        QTest::addColumn<QList<double>>("least");
+        QTest::addColumn<QList<double>>("fitted");
+        QTest::newRow("they fit") << QList<double>{50, 60} << QList<double>{10, 10} << QList<double>{50, 60};
+        QTest::newRow("the widest gives way") << QList<double>{40, 30, 200} << QList<double>{10, 10, 10}
+                                              << QList<double>{40, 30, 120};
+        QTest::newRow("two wide ones share") << QList<double>{150, 150, 20} << QList<double>{10, 10, 10}
+                                             << QList<double>{85, 85, 20};
+        QTest::newRow("not below a title") << QList<double>{100, 150} << QList<double>{100, 10}
+                                           << QList<double>{100, 90};
+        QTest::newRow("even the titles do not fit") << QList<double>{200, 200} << QList<double>{190, 190}
+                                                    << QList<double>{95, 95};
+    }
+    void columnsFitThePage()
+    {
+        QFETCH(QList<double>, wanted);
+        QFETCH(QList<double>, least);
+        QFETCH(QList<double>, fitted);
+        const QList<double> got = GridPrintout::fitted(wanted, least, 190);
+        QCOMPARE(got.size(), fitted.size());
+        for (int i = 0; i < got.size(); ++i)
+            QVERIFY2(std::abs(got[i] - fitted[i]) < 0.01, qPrintable(QString("%1: %2").arg(i).arg(got[i])));
+    }
+
     void initTestCase() { Clock::setNow(QDateTime(QDate(2024, 3, 9), QTime(10, 0))); }
 
     void widthsInTenthsOfAnInch_data()
