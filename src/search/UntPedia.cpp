@@ -25,7 +25,15 @@ TPediaDlg::TPediaDlg(QWidget *parent) : QDialog(parent)
     connect(BitBtn1, &QPushButton::clicked, this, &TPediaDlg::okClicked);
 }
 
-QString TPediaDlg::savedChoice() { return Registry(Registry::General).readString("Pedia", "Checked"); }
+QString TPediaDlg::savedChoice()
+{
+    // Until the office chooses, the list's usual columns: surname, first name, father's
+    // name, address, town and telephone.
+    const Registry r(Registry::General);
+    if (!r.valueExists("Pedia", "Checked"))
+        return QStringLiteral("1,2,4,9,11,31");
+    return r.readString("Pedia", "Checked");
+}
 
 void TPediaDlg::saveChoice(const QString &positions)
 {

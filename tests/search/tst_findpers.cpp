@@ -136,7 +136,8 @@ private slots:
         QCOMPARE(shown.description, QString("ΝΟΜΟΣ=ΑΡΚΑΔΙΑΣ"));
         QCOMPARE(shown.count, QString("Βρέθηκαν 3 εγγραφές"));
         QCOMPARE(p->dm().SearchQry->sql(), QString("Select * From POLITES Where \nNOMOS = %1").arg(f.arkadia));
-        QCOMPARE(TPediaDlg::savedChoice(), QString("1,2"));
+        // A first search offers the list's usual columns; the ones confirmed are kept.
+        QCOMPARE(TPediaDlg::savedChoice(), QString("1,2,4,9,11,31"));
         // The criteria stay for a refined search.
         QCOMPARE(s->DBLookupComboBox6->text(), QString("ΑΡΚΑΔΙΑΣ"));
     }
