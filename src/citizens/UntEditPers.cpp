@@ -223,7 +223,13 @@ void TEditPersFrm::deleteCitizen()
         return;
     if (!ui().question("Παρακαλώ επιβεβαιώστε τη διαγραφή του πολίτη", "ΕΠΙΒΕΒΑΙΩΣΗ", true))
         return;
+    // The list comes back on the citizen that followed (or, after the last, preceded).
+    int neighbour = CitizenStore::neighbour(m_citizen, true);
+    if (neighbour <= 0 || neighbour == m_citizen)
+        neighbour = CitizenStore::neighbour(m_citizen, false);
     CitizenStore::remove(m_citizen);
+    if (neighbour > 0 && neighbour != m_citizen)
+        m_citizen = neighbour;
     closeScreen();
 }
 

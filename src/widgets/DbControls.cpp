@@ -66,6 +66,10 @@ void DBGrid::setDataset(Dataset *ds, const QList<DatasetModel::Column> &columns)
     if (!columns.isEmpty())
         setColumns(columns);
     connect(ds, &Dataset::currentChanged, this, &DBGrid::followDataset);
+    // A reset leaves the view without a current row, which the view would make its first
+    // row (and so the dataset's) as soon as it takes the focus: the dataset's row is shown
+    // at once, and again once the reset has settled.
+    connect(m_model, &QAbstractItemModel::modelReset, this, &DBGrid::followDataset);
     connect(m_model, &QAbstractItemModel::modelReset, this, &DBGrid::followDataset, Qt::QueuedConnection);
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &c) { followView(c); });

@@ -251,6 +251,55 @@ private slots:
         QVERIFY(!editor());
     }
 
+    // The list comes back on the citizen edited, on screen too, whether it was saved or not,
+    // and on its neighbour after a delete.
+    void theListKeepsItsPlace_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("row");
+        QTest::newRow("without a save") << "close" << 1;
+        QTest::newRow("after a save") << "save" << 1;
+        QTest::newRow("after a delete") << "delete" << 1;
+    }
+    void theListKeepsItsPlace()
+    {
+        QFETCH(QString, how);
+        QFETCH(int, row);
+        fullCitizen("ΑΛΕΞΙΟΥ", "ΑΡΗΣ");
+        fullCitizen("ΒΑΣΙΛΕΙΟΥ", "ΝΙΚΟΣ");
+        fullCitizen("ΓΕΩΡΓΙΟΥ", "ΚΩΣΤΑΣ");
+        p->ui.onExecOnce["LISTAPOLDlg"] << [&](QDialog *d) {
+            static_cast<TLISTAPOLDlg *>(d)->openRow(1);
+            return d->result();
+        };
+        p->main()->action("ΕΜΦΑΝΙΣΗ - ΑΛΛΑΓΕΣ")->trigger();
+        TEditPersFrm *e = editor();
+        QVERIFY(e);
+        int shownRow = -1;
+        QString shownName;
+        p->ui.onExecOnce["LISTAPOLDlg"] << [&](QDialog *d) {
+            auto *list = static_cast<TLISTAPOLDlg *>(d);
+            QCoreApplication::processEvents();
+            shownRow = list->DBGrid1->currentIndex().row();
+            shownName = list->DBGrid1->model()->index(shownRow, 0).data().toString();
+            return test::rejectDialog(d);
+        };
+        if (how == "save") {
+            test::typeText(e->EdtTELO[4], "2710123456");
+            p->ui.answers << true;
+            e->CancelBtn->click();
+        } else if (how == "delete") {
+            Access::setFull(true);
+            p->ui.answers << true;
+            e->BitBtn3->click();
+        } else {
+            e->CancelBtn->click();
+        }
+        QTRY_COMPARE(p->ui.dialogs().count("LISTAPOLDlg"), 2);
+        QCOMPARE(shownRow, row);
+        QCOMPARE(shownName, QString(how == "delete" ? "ΓΕΩΡΓΙΟΥ" : "ΒΑΣΙΛΕΙΟΥ"));
+    }
+
     void listSearchesASurname()
     {
         fullCitizen("ΑΛΕΞΙΟΥ", "ΑΡΗΣ");
