@@ -17,6 +17,8 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMdiArea>
+#include <QApplication>
+#include <QProxyStyle>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPainter>
@@ -360,6 +362,31 @@ QList<QWidget *> TMainFrm::openChildren() const
     return out;
 }
 
+namespace {
+// A maximised child window keeps its own title bar and buttons: moved into the menu bar
+// they would push its last menus into an overflow arrow.
+class ChildWindowStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_Workspace_FillSpaceOnMaximize)
+            return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+} // namespace
+
+QStyle *TMainFrm::childStyle()
+{
+    if (!m_childStyle) {
+        m_childStyle = new ChildWindowStyle(QApplication::style()->name());
+        m_childStyle->setParent(this);
+    }
+    return m_childStyle;
+}
+
 QMdiSubWindow *TMainFrm::openChild(const QString &name, const std::function<QWidget *()> &create)
 {
     for (QMdiSubWindow *w : m_mdi->subWindowList()) {
@@ -377,6 +404,7 @@ QMdiSubWindow *TMainFrm::openChild(const QString &name, const std::function<QWid
     content->setAttribute(Qt::WA_DeleteOnClose);
     QMdiSubWindow *sub = m_mdi->addSubWindow(content);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setStyle(childStyle());
     content->show();
     sub->show();
     m_mdi->setActiveSubWindow(sub);

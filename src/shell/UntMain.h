@@ -13,6 +13,7 @@ class QAction;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
+class QStyle;
 class QToolBar;
 
 namespace dorvani {
@@ -96,7 +97,10 @@ private:
     QAction *command(QMenu *menu, const QString &caption, const QString &screen,
                      const std::function<void()> &handler = {});
 
+    QStyle *childStyle();
+
     TDataMdl &m_dm;
+    QStyle *m_childStyle = nullptr;
     QMdiArea *m_mdi = nullptr;
     QLabel *m_panels[4] = {};
     QAction *m_tipsAction = nullptr;

@@ -327,6 +327,33 @@ private slots:
         QCOMPARE(p.main()->mdiArea()->activeSubWindow(), a);
     }
 
+    // A maximised child window keeps its buttons in its own title bar: every menu stays on
+    // the menu bar of a 1280 pixel screen.
+    void aMaximisedChildLeavesTheMenusInPlace()
+    {
+        Program p;
+        QVERIFY(p.start());
+        p.main()->showNormal();
+        p.main()->setGeometry(0, 0, 1280, 800);
+        QMdiSubWindow *sub = p.main()->openChild("NewPersFrm", [] {
+            auto *w = new QWidget;
+            w->setObjectName("NewPersFrm");
+            return w;
+        });
+        sub->showMaximized();
+        QCoreApplication::processEvents();
+        QMenuBar *bar = p.main()->menuBar();
+        QVERIFY(!bar->cornerWidget(Qt::TopRightCorner) || !bar->cornerWidget(Qt::TopRightCorner)->isVisible());
+        const QList<QAction *> menus = bar->actions();
+        QVERIFY(!menus.isEmpty());
+        for (QAction *a : menus) {
+            if (!a->isVisible())
+                continue;
+            const QRect r = bar->actionGeometry(a);
+            QVERIFY2(!r.isEmpty() && r.right() <= bar->width(), qPrintable(a->text()));
+        }
+    }
+
 private:
     static int acceptDialogResult(QDialog *d) { return test::acceptDialog(d); }
 };
