@@ -1,4 +1,5 @@
 #include "bodies/BodyRegistry.h"
+#include "bodies/UntSearchTA_KO.h"
 
 #include "data/DataModule.h"
 #include "data/Dataset.h"
@@ -558,6 +559,11 @@ void registerBodyScreens(MainWindow &main, TDataMdl &dm)
     add("TDhmarxiesDlg", dhmarxiesKind(dm));
     add("TNomarxies_O_Dlg", nomarxiesOKind(dm));
     add("TTopikes_O_Dlg", topikesOKind(dm));
+    QPointer<QDialog> search(new TfrmSearchTA_KO(dm, main.widget()));
+    Screens::add("TfrmSearchTA_KO", [search] {
+        if (search)
+            ui().exec(search);
+    });
 }
 
 } // namespace dorvani

@@ -5,6 +5,12 @@
 #include "data/DbError.h"
 #include "data/Store.h"
 
+#include "bodies/UntSearchTA_KO.h"
+#include "widgets/DbControls.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 
 using namespace dorvani;
@@ -99,6 +105,40 @@ private slots:
         } catch (const DbError &) {
             QCOMPARE(found, -1);
         }
+    }
+
+    // The screen: a surname typed, the search run, the results shown with their count
+    // and description, and printed.
+    void screen()
+    {
+        Program p;
+        QVERIFY(p.start());
+        Store::instance().exec("INSERT INTO DHMARXIES (Nomos, Onomasia, Autonum) VALUES (1, 'ΔΗΜΟΣ Α', 1)");
+        Store::instance().exec(
+            "INSERT INTO DHMARXIES_STRUCT (DHMARXIES_ID, EPITHETO, ONOMA) VALUES (1, 'ΠΑΠΑΣ', 'ΝΙΚΟΣ')");
+        Store::instance().exec(
+            "INSERT INTO DHMARXIES_STRUCT (DHMARXIES_ID, EPITHETO, ONOMA) VALUES (1, 'ΡΗΓΑΣ', 'ΝΙΚΟΣ')");
+        QString count, description;
+        p.ui.onExecOnce["frmSearchTA_KO"].enqueue([&](QDialog *d) {
+            auto *s = static_cast<TfrmSearchTA_KO *>(d);
+            s->CmbTypos->setCurrentIndex(1);
+            test::typeText(s->EdtEpitheto, "ΠΑΠ*");
+            p.ui.onExecOnce["SearchResTAKODlg"].enqueue([&](QDialog *r) {
+                auto *res = static_cast<TSearchResTAKODlg *>(r);
+                count = res->Label1->text();
+                description = res->Label6->text();
+                res->print();
+                return int(QDialog::Accepted);
+            });
+            s->find();
+            return int(QDialog::Rejected);
+        });
+        p.main()->action("ΑΝΑΖΗΤΗΣΕΙΣ")->trigger();
+        QCOMPARE(count, QString("Βρέθηκαν 1 εγγραφές"));
+        QCOMPARE(description, QString("ΕΠΙΘΕΤΟ=ΠΑΠ*"));
+        QCOMPARE(p.ui.printouts.size(), 1);
+        QVERIFY(p.ui.printouts[0].allText().contains("ΠΑΠΑΣ"));
+        QVERIFY(!p.ui.printouts[0].allText().contains("ΡΗΓΑΣ"));
     }
 };
 
