@@ -102,6 +102,8 @@ BodyKind nomarxiesOKind(TDataMdl &dm)
     BodyKind k = office("Nomarxies_O", dm.TblNomarxies_O, dm.TblNomarxies_O_Struct, "NOMARXIAKES_O_ID", 2,
                         "ΝΟΜΑΡΧΙΑΚΗ ΟΡΓΑΝΩΣΗ", "ΝΟΜΑΡΧΙΑΚΩΝ ΟΡΓΑΝΩΣΕΩΝ", "ΝΟΜΑΡΧΙΑΚΗΣ ΟΡΓΑΝΩΣΗΣ");
     k.objectName = "Nomarxies_O_Dlg";
+    k.firstCaption = "ΠΡΟΒΟΛΗ Νομαρχιακών Οργανώσεων";
+    k.groupTitle = "ΝΟΜΑΡΧΙΑΚΕΣ ΟΡΓΑΝΩΣΕΙΣ";
     k.partyBody = true;
     k.saveQuestion = "Θέλετε να αποθηκεύσετε την Νομαρχιακή Οργάνωση;";
     return k;
@@ -112,6 +114,9 @@ BodyKind topikesOKind(TDataMdl &dm)
     BodyKind k = office("Topikes_O", dm.TblTopikes_O, dm.TblTopikes_O_Struct, "TOPIKES_O_ID", 3,
                         "ΤΟΠΙΚΗ ΟΡΓΑΝΩΣΗ", "ΤΟΠΙΚΩΝ ΟΡΓΑΝΩΣΕΩΝ", "ΤΟΠΙΚΗΣ ΟΡΓΑΝΩΣΗΣ");
     k.objectName = "Topikes_O_Dlg";
+    k.firstCaption = k.gridCaption;
+    k.groupTitle = "ΤΟΠΙΚΕΣ ΟΡΓΑΝΩΣΕΙΣ";
+    k.parentOrg = dm.TblNomarxies_O;
     k.partyBody = true;
     k.saveQuestion = "Θέλετε να αποθηκεύσετε την Τοπική Οργάνωση;";
     return k;
@@ -278,7 +283,21 @@ TBodyRegistryDlg::TBodyRegistryDlg(const BodyKind &kind, TDataMdl &dm, QWidget *
     DBCmbKomma = new DBLookupComboBox(GroupBox1);
     DBCmbKomma->setObjectName("DBCmbKomma");
     DBCmbKomma->setListSource(dm.TblKommata, "KOMMA", "AUTONUM");
-    f->addRow("ΚΟΜΜΑ", DBCmbKomma);
+    if (kind.parentOrg) {
+        DBCmbNomarxiakes = new DBLookupComboBox(GroupBox1);
+        DBCmbNomarxiakes->setObjectName("DbCmbNomarxiakes_O");
+        DBCmbNomarxiakes->setListSource(kind.parentOrg, "Onomasia", "Autonum");
+        f->addRow("ΝΟΜΑΡΧΙΑΚΗ ΟΡΓΑΝΩΣΗ", DBCmbNomarxiakes);
+        // Choosing the organisation proposes its prefecture.
+        connect(DBCmbNomarxiakes, &DBLookupComboBox::keyChanged, this, [this](const QVariant &key) {
+            const QVariant nomos = Store::instance().scalar("SELECT Nomos FROM NOMARXIAKES_O WHERE Autonum = ?", {key});
+            if (!nomos.isNull())
+                DbCmbNomos->setKeyValue(nomos);
+        });
+        DBCmbKomma->hide();
+    } else {
+        f->addRow("ΚΟΜΜΑ", DBCmbKomma);
+    }
     DBCmbSYMMAXIA = new DBLookupComboBox(GroupBox1);
     DBCmbSYMMAXIA->setObjectName("DBCmbSYMMAXIA");
     DBCmbSYMMAXIA->setListSource(dm.TblSymmaxies, "KOMMA", "AUTONUM");
@@ -328,6 +347,8 @@ void TBodyRegistryDlg::clearForm()
         e->clear();
     for (DBLookupComboBox *c : {DbCmbNomos, DBCmbKomma, DBCmbSYMMAXIA})
         c->clearChoice();
+    if (DBCmbNomarxiakes)
+        DBCmbNomarxiakes->clearChoice();
 }
 
 void TBodyRegistryDlg::showEvent(QShowEvent *e)
@@ -340,6 +361,10 @@ void TBodyRegistryDlg::showEvent(QShowEvent *e)
     for (Table *t : {m_dm.TblNomoi, m_dm.TblKommata, m_dm.TblKommataStruct, m_dm.TblSymmaxies}) {
         t->close();
         t->open();
+    }
+    if (m_kind.parentOrg) {
+        m_kind.parentOrg->close();
+        m_kind.parentOrg->open();
     }
     QDialog::showEvent(e);
 }
@@ -364,6 +389,8 @@ void TBodyRegistryDlg::openRow(int row)
     DbCmbNomos->setKeyValue(t->value("Nomos"));
     DBCmbKomma->setKeyValue(t->value("KommaID"));
     DBCmbSYMMAXIA->setKeyValue(t->value("SYMMAXIAID"));
+    if (DBCmbNomarxiakes)
+        DBCmbNomarxiakes->setKeyValue(t->value("NOMARXIAKES_O_ID"));
     EdtTel1->setText(t->text("Thl"));
     EdtFAX1->setText(t->text("Fax"));
     EdtEmail->setText(t->text("Email"));
@@ -389,7 +416,14 @@ bool TBodyRegistryDlg::save()
     if (!t->active())
         t->open();
     const QVariant nomos = DbCmbNomos->text().trimmed().isEmpty() ? QVariant() : DbCmbNomos->keyValue();
-    if (!m_editMode && t->locate(QStringList{"Onomasia", "Nomos"}, {greekUpper(EdtEponimia->text()), nomos})) {
+    const QVariant org = DBCmbNomarxiakes && !DBCmbNomarxiakes->text().trimmed().isEmpty()
+                             ? DBCmbNomarxiakes->keyValue()
+                             : QVariant();
+    const bool exists = DBCmbNomarxiakes ? t->locate(QStringList{"Onomasia", "NOMARXIAKES_O_ID"},
+                                                     {greekUpper(EdtEponimia->text()), org})
+                                         : t->locate(QStringList{"Onomasia", "Nomos"},
+                                                     {greekUpper(EdtEponimia->text()), nomos});
+    if (!m_editMode && exists) {
         ui().message("Αυτή η εγγραφή υπάρχει.");
         m_editMode = true; // the existing row is current
         return false;
@@ -413,8 +447,18 @@ bool TBodyRegistryDlg::save()
         put("Fax", EdtFAX1->text().trimmed());
         if (!nomos.isNull())
             t->fieldByName("Nomos").setValue(nomos);
-        if (!DBCmbKomma->text().trimmed().isEmpty())
+        if (DBCmbNomarxiakes) {
+            // The party of the prefectural organisation chosen; none when none is chosen.
+            QVariant party;
+            if (!DBCmbNomarxiakes->text().trimmed().isEmpty()) {
+                t->fieldByName("NOMARXIAKES_O_ID").setValue(DBCmbNomarxiakes->keyValue());
+                party = Store::instance().scalar("SELECT KommaID FROM NOMARXIAKES_O WHERE Autonum = ?",
+                                                 {DBCmbNomarxiakes->keyValue()});
+            }
+            t->fieldByName("KommaID").setValue(party);
+        } else if (!DBCmbKomma->text().trimmed().isEmpty()) {
             t->fieldByName("KommaID").setValue(DBCmbKomma->keyValue());
+        }
         if (m_kind.partyBody)
             t->fieldByName("SYMMAXIAID").setValue(t->value("KommaID").isNull() ? QVariant() : t->value("KommaID"));
         else if (!DBCmbSYMMAXIA->text().trimmed().isEmpty())
@@ -445,7 +489,13 @@ bool TBodyRegistryDlg::leaveForm()
         showGrid();
         return true;
     }
-    if (EdtEponimia->text().isEmpty() || DbCmbNomos->text().trimmed().isEmpty()) {
+    if (DBCmbNomarxiakes) {
+        if (EdtEponimia->text().isEmpty() || DBCmbNomarxiakes->text().trimmed().isEmpty()) {
+            ui().message("Η Ονομασία και η Νομαρχιακή Οργάνωση είναι απαραίτητα πεδία για την αποθήκευση.");
+            EdtEponimia->setFocus();
+            return false;
+        }
+    } else if (EdtEponimia->text().isEmpty() || DbCmbNomos->text().trimmed().isEmpty()) {
         ui().message("Η Ονομασία και ο Νομός είναι απαραίτητα πεδία για την αποθήκευση.");
         EdtEponimia->setFocus();
         return false;

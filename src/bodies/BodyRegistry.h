@@ -27,6 +27,7 @@ struct BodyKind {
     QString linkField;       // the members' field holding the body's Autonum
     int tako = 0;            // the role list's code
     bool partyBody = false;  // the members carry the body's party in KOMMA_ID
+    Table *parentOrg = nullptr; // the organisation above it, whose party it takes
     QString firstCaption, gridCaption, groupTitle, newCaption, editCaption;
     QString saveQuestion, deleteQuestion, structCaption;
 };
@@ -72,6 +73,7 @@ public:
     QLineEdit *EdtEponimia = nullptr, *EdtAddress = nullptr, *EdtPolh = nullptr, *EdtTK = nullptr,
               *EdtTel1 = nullptr, *EdtFAX1 = nullptr, *EdtEmail = nullptr, *EdtWeb = nullptr;
     DBLookupComboBox *DbCmbNomos = nullptr, *DBCmbKomma = nullptr, *DBCmbSYMMAXIA = nullptr;
+    DBLookupComboBox *DBCmbNomarxiakes = nullptr; // "DbCmbNomarxiakes_O" // the prefectural organisation of a local one
     QPushButton *SpeedButton8 = nullptr, *BitBtn1 = nullptr, *BitBtn5 = nullptr, *BitBtn4 = nullptr;
     TBodyStructDlg *structDlg() const { return m_struct; }
 

@@ -39,6 +39,8 @@ void fillForm(TBodyRegistryDlg *d, const QString &name)
     d->EdtEponimia->setText(name);
     d->EdtTK->setText("22100");
     d->DbCmbNomos->selectText("ΑΡΚΑΔΙΑΣ");
+    if (d->DBCmbNomarxiakes)
+        d->DBCmbNomarxiakes->selectText("Ν.Ο. ΠΑΡΤΙ");
 }
 } // namespace
 
@@ -76,7 +78,14 @@ private slots:
         QFETCH(QString, question);
         Program p;
         QVERIFY(p.start());
-        RegisterFixture::fill();
+        const RegisterFixture reg = RegisterFixture::fill();
+        const int party = Store::instance()
+                              .exec("INSERT INTO KOMMATA (KOMMA) VALUES ('ΠΑΡΤΙ')")
+                              .lastInsertId()
+                              .toInt();
+        if (table == "TOPIKES_O") // the prefectural organisation it belongs to
+            Store::instance().exec("INSERT INTO NOMARXIAKES_O (Nomos, Onomasia, KommaID, Autonum) VALUES (?, 'Ν.Ο. ΠΑΡΤΙ', ?, 50)",
+                               {reg.arkadia, party});
 
         play(p, command, dialog, [&](TBodyRegistryDlg *d) {
             // Added, then the same name and prefecture refused.
@@ -97,11 +106,19 @@ private slots:
             p.ui.answers << true;
             QVERIFY(!d->leaveForm());
             QVERIFY(d->formShown());
-            QVERIFY(p.ui.messages().contains("Η Ονομασία και ο Νομός είναι απαραίτητα πεδία για την αποθήκευση."));
+            QVERIFY(p.ui.messages().contains(
+                d->DBCmbNomarxiakes ? "Η Ονομασία και η Νομαρχιακή Οργάνωση είναι απαραίτητα πεδία για την αποθήκευση."
+                                    : "Η Ονομασία και ο Νομός είναι απαραίτητα πεδία για την αποθήκευση."));
             fillForm(d, "ΒΗΤΑ");
             p.ui.answers << true;
             QVERIFY(d->leaveForm());
             QCOMPARE(sql(QString("SELECT COUNT(*) FROM %1").arg(table)).toInt(), 2);
+
+            // A local organisation takes the party of its prefectural organisation.
+            if (d->DBCmbNomarxiakes) {
+                QCOMPARE(sql("SELECT KommaID FROM TOPIKES_O WHERE Onomasia = 'ΑΛΦΑ'").toInt(), party);
+                QCOMPARE(sql("SELECT SYMMAXIAID FROM TOPIKES_O WHERE Onomasia = 'ΑΛΦΑ'").toInt(), party);
+            }
 
             // A member of ΑΛΦΑ: deleting it is refused, ΒΗΤΑ goes.
             const int alfa = sql(QString("SELECT Autonum FROM %1 WHERE Onomasia = 'ΑΛΦΑ'").arg(table)).toInt();
@@ -113,6 +130,8 @@ private slots:
             });
             d->composition();
             QCOMPARE(sql(QString("SELECT COUNT(*) FROM %1 WHERE %2 = ?").arg(members, link), {alfa}).toInt(), 1);
+            if (d->DBCmbNomarxiakes) // the member carries the organisation's party
+                QCOMPARE(sql(QString("SELECT KOMMA_ID FROM %1").arg(members)).toInt(), party);
             d->DBGrid1->selectAll();
             p.ui.answers << true;
             d->deleteClicked();
