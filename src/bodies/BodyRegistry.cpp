@@ -24,6 +24,8 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QStyledItemDelegate>
 #include <QStackedWidget>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -31,6 +33,25 @@
 namespace dorvani {
 
 namespace {
+
+// The composition grid's editors: the postal code, telephone and name-day columns take
+// digits, blanks and "/" only.
+class MemberDelegate : public QStyledItemDelegate {
+public:
+    MemberDelegate(DBGrid *grid) : QStyledItemDelegate(grid), m_grid(grid) {}
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &o, const QModelIndex &i) const override
+    {
+        QWidget *w = QStyledItemDelegate::createEditor(parent, o, i);
+        static const QStringList digits{"TK", "TEL1", "TEL2", "MOBILE", "CELEBRDATE"};
+        const QString field = m_grid->datasetModel()->columns().value(i.column()).field.toUpper();
+        if (auto *e = qobject_cast<QLineEdit *>(w); e && digits.contains(field))
+            e->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9 /]*"), e));
+        return w;
+    }
+
+private:
+    DBGrid *m_grid;
+};
 
 BodyKind office(const QString &name, Table *t, Table *m, const QString &link, int tako, const QString &one,
                 const QString &many, const QString &oneGen)
@@ -141,6 +162,8 @@ TBodyStructDlg::TBodyStructDlg(const BodyKind &kind, TDataMdl &dm, QWidget *pare
          << DatasetModel::Column{"PARATHRHSEIS", "ΠΑΡΑΤΗΡΗΣΕΙΣ", 150};
     DBGrid1->setDataset(kind.members, cols);
     DBGrid1->datasetModel()->setEditable(true);
+    DBGrid1->setItemDelegate(new MemberDelegate(DBGrid1));
+    DBGrid1->installEventFilter(this);
     v->addWidget(DBGrid1);
     auto *bar = new QHBoxLayout;
     auto *add = new QPushButton("ΝΕΟ ΜΕΛΟΣ", this);
@@ -184,6 +207,25 @@ void TBodyStructDlg::addMember()
     t->fieldByName("EPITHETO").setValue(QString());
     stamp();
     t->post();
+    m_added << t->integer("AUTONUM");
+}
+
+bool TBodyStructDlg::eventFilter(QObject *o, QEvent *e)
+{
+    // Enter moves to the next column, wrapping to the first column of the next row.
+    if (o == DBGrid1 && e->type() == QEvent::KeyPress) {
+        auto *k = static_cast<QKeyEvent *>(e);
+        if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
+            QModelIndex i = DBGrid1->currentIndex();
+            if (i.isValid()) {
+                const int cols = DBGrid1->model()->columnCount();
+                const int row = i.column() + 1 < cols ? i.row() : qMin(i.row() + 1, DBGrid1->model()->rowCount() - 1);
+                DBGrid1->setCurrentIndex(DBGrid1->model()->index(row, (i.column() + 1) % cols));
+            }
+            return true;
+        }
+    }
+    return QDialog::eventFilter(o, e);
 }
 
 void TBodyStructDlg::showEvent(QShowEvent *e)
@@ -207,6 +249,17 @@ void TBodyStructDlg::hideEvent(QHideEvent *e)
         if (t->state() != Dataset::Browse)
             t->post();
     });
+    // A member row added and left untouched is not kept.
+    for (int n : std::as_const(m_added))
+        guarded([&] {
+            Store::instance().exec("DELETE FROM " + t->tableName() +
+                                       " WHERE AUTONUM = ? AND COALESCE(EPITHETO, '') = '' AND COALESCE(ONOMA, '') = ''"
+                                       " AND PERS_IDIOTHTA_ID IS NULL AND COALESCE(ADDRESS, '') = ''"
+                                       " AND COALESCE(TEL1, '') = '' AND COALESCE(MOBILE, '') = ''"
+                                       " AND COALESCE(PARATHRHSEIS, '') = ''",
+                                   {n});
+        });
+    m_added.clear();
     t->setFiltered(false);
     QDialog::hideEvent(e);
 }

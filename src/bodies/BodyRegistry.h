@@ -51,9 +51,11 @@ public:
 protected:
     void showEvent(QShowEvent *e) override;
     void hideEvent(QHideEvent *e) override;
+    bool eventFilter(QObject *o, QEvent *e) override;
 
 private:
     void stamp();
+    QList<int> m_added;
     BodyKind m_kind;
     TDataMdl &m_dm;
     int m_body = 0;

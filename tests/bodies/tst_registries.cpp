@@ -125,11 +125,17 @@ private slots:
             d->openRow(0);
             QCOMPARE(d->EdtEponimia->text(), QString("ΑΛΦΑ"));
             p.ui.onExecOnce[d->structDlg()->objectName()].enqueue([&](QDialog *) {
-                d->structDlg()->addMember();
+                TBodyStructDlg *c = d->structDlg();
+                c->addMember();
+                QAbstractItemModel *m = c->DBGrid1->model();
+                m->setData(m->index(0, 0), QString("ΠΑΠΑΣ"), Qt::EditRole); // typed as the surname
+                c->addMember();                                             // left untouched
+                c->hide();
                 return int(QDialog::Accepted);
             });
             d->composition();
             QCOMPARE(sql(QString("SELECT COUNT(*) FROM %1 WHERE %2 = ?").arg(members, link), {alfa}).toInt(), 1);
+            QCOMPARE(sql(QString("SELECT EPITHETO FROM %1").arg(members)).toString(), QString("ΠΑΠΑΣ"));
             if (d->DBCmbNomarxiakes) // the member carries the organisation's party
                 QCOMPARE(sql(QString("SELECT KOMMA_ID FROM %1").arg(members)).toInt(), party);
             d->DBGrid1->selectAll();
