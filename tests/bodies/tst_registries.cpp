@@ -11,6 +11,9 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace dorvani;
@@ -77,6 +80,8 @@ private slots:
         QFETCH(QString, link);
         QFETCH(QString, question);
         Program p;
+        QTemporaryDir pdfs;
+        p.ui.pdfFolder = pdfs.path();
         QVERIFY(p.start());
         const RegisterFixture reg = RegisterFixture::fill();
         const int party = Store::instance()
@@ -161,6 +166,16 @@ private slots:
             QVERIFY(text.contains("ΓΑΜΜΑ"));
             QVERIFY(!text.contains("ΑΛΦΑ"));
         });
+        // The same printout as a PDF file.
+        QCOMPARE(p.ui.pdfFiles.size(), 1);
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("pdftotext (poppler-utils) is needed to read the PDF file");
+        QProcess pdf;
+        pdf.start("pdftotext", {"-enc", "UTF-8", p.ui.pdfFiles.first(), "-"});
+        QVERIFY(pdf.waitForFinished());
+        const QString read = QString::fromUtf8(pdf.readAllStandardOutput());
+        QVERIFY2(read.contains("ΓΑΜΜΑ"), qPrintable(read));
+        QVERIFY(!read.contains("ΑΛΦΑ"));
     }
 };
 
