@@ -1,4 +1,5 @@
 #include "app/Application.h"
+#include "bodies/BodyRegistry.h"
 #include "shell/UntMain.h"
 #include "calendar/CalendarScreens.h"
 #include "citizens/CitizenScreens.h"
@@ -17,6 +18,7 @@ void registerScreens(TMainFrm &main, TDataMdl &dm)
     registerCalendarScreens(main, dm);
     registerHousekeepingScreens(main, dm);
     registerSearchScreens(main, dm);
+    registerBodyScreens(main, dm);
 }
 
 } // namespace dorvani
