@@ -1,6 +1,7 @@
 #include "letters/LetterScreens.h"
 
 #include "letters/UntEpistolh.h"
+#include "letters/UntKeimeno.h"
 #include "letters/UntKlhtikh.h"
 #include "widgets/MainWindow.h"
 #include "widgets/Screens.h"
@@ -30,6 +31,7 @@ void registerLetterScreens(MainWindow &main, TDataMdl &dm)
         g_vocatives->prepare();
         ui().exec(g_vocatives);
     });
+    Screens::add("TKeimenoFrm", [&main] { main.openChild("TKeimenoFrm", [] { return new TKeimenoFrm(); }); });
     Screens::add("TEpistolhFrm", [&main, &dm] {
         QMdiSubWindow *w = main.openChild("TEpistolhFrm", [&dm] { return new TEpistolhFrm(dm); });
         if (auto *letters = w ? qobject_cast<TEpistolhFrm *>(w->widget()) : nullptr)

@@ -7,7 +7,7 @@ class TDataMdl;
 class MainWindow;
 class TKLHTIKHDlg;
 
-// Registers TKLHTIKHDlg and TEpistolhFrm.
+// Registers TKLHTIKHDlg, TKeimenoFrm and TEpistolhFrm.
 void registerLetterScreens(MainWindow &main, TDataMdl &dm);
 
 namespace LetterScreens {
