@@ -3,6 +3,7 @@
 //   build/dorvani-bench --home DIR [--runs N]
 // Saving writes citizens; run it on a copy of a register you keep.
 #include "BenchHarness.h"
+#include "BenchLetters.h"
 #include "BenchSearches.h"
 
 #include "platform/AppContext.h"
@@ -97,7 +98,8 @@ int main(int argc, char **argv)
     QCommandLineParser parser;
     QCommandLineOption home("home", "The program folder of the register.", "DIR");
     QCommandLineOption runs("runs", "How many times each case runs.", "N", "5");
-    parser.addOptions({home, runs});
+    QCommandLineOption lettersOnly("letters", "Only the letter run.");
+    parser.addOptions({home, runs, lettersOnly});
     parser.addHelpOption();
     parser.process(app);
     if (!parser.isSet(home)) {
@@ -112,6 +114,10 @@ int main(int argc, char **argv)
     TDataMdl dm;
     const int citizens = store.scalar("SELECT COUNT(*) FROM POLITES").toInt();
     std::printf("register: %d citizens in %s\n\n", citizens, qPrintable(store.mainFile()));
+    if (parser.isSet(lettersOnly)) {
+        benchLetters(times);
+        return 0;
+    }
 
     // ---- searches up to their first screen, beside the raw engine
     std::printf("Citizen search up to its first screen of %d rows: the data path (the statement run, the\n"
@@ -250,5 +256,7 @@ int main(int argc, char **argv)
     store.exec("DELETE FROM SpecialNotes WHERE POLITES_ID IN (SELECT AUTONUM FROM POLITES WHERE EPITHETO LIKE "
                "'ΔΟΚΙΜΑΣΤΙΚΟΣ%')");
     store.exec("DELETE FROM POLITES WHERE EPITHETO LIKE 'ΔΟΚΙΜΑΣΤΙΚΟΣ%'");
+
+    benchLetters(times);
     return 0;
 }

@@ -6,6 +6,7 @@
 #include "shell/Housekeeping.h"
 #include "reference/ReferenceScreens.h"
 #include "search/SearchScreens.h"
+#include "letters/LetterScreens.h"
 
 namespace dorvani {
 
@@ -19,6 +20,7 @@ void registerScreens(TMainFrm &main, TDataMdl &dm)
     registerHousekeepingScreens(main, dm);
     registerSearchScreens(main, dm);
     registerBodyScreens(main, dm);
+    registerLetterScreens(main, dm);
 }
 
 } // namespace dorvani

@@ -10,6 +10,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFragment>
+#include <QTextOption>
 
 #include <algorithm>
 #include <cmath>
@@ -25,6 +26,7 @@ namespace {
 // (1/1440 inch), so one pixel is 15 twips.
 constexpr double TwipsPerPixel = 15.0;
 constexpr int MaxDepth = 256;
+constexpr int MaxTabs = 64; // tab stops kept for one paragraph
 constexpr int DefaultCodePage = 1253;
 
 // ---------------------------------------------------------------------------------------
@@ -119,6 +121,8 @@ struct CharProps {
 struct ParaProps {
     int align = 0; // 0 left, 1 centre, 2 right, 3 justified
     int li = 0, ri = 0, fi = 0, sb = 0, sa = 0; // twips
+    QList<QTextOption::Tab> tabs; // positions in pixels
+    QTextOption::TabType nextTab = QTextOption::LeftTab; // the kind of the next \tx
 };
 
 struct GroupState {
@@ -520,6 +524,20 @@ private:
             pp.sb = std::max(0, clampTwips(p));
         } else if (w == "sa") {
             pp.sa = std::max(0, clampTwips(p));
+        } else if (w == "tqr") {
+            pp.nextTab = QTextOption::RightTab;
+        } else if (w == "tqc") {
+            pp.nextTab = QTextOption::CenterTab;
+        } else if (w == "tqdec") {
+            pp.nextTab = QTextOption::DelimiterTab;
+        } else if (w == "tx" || w == "tb") {
+            if (pp.tabs.size() < MaxTabs) {
+                QTextOption::Tab tab(std::max(0, clampTwips(p)) / TwipsPerPixel, pp.nextTab);
+                if (pp.nextTab == QTextOption::DelimiterTab)
+                    tab.delimiter = QLatin1Char('.');
+                pp.tabs << tab;
+            }
+            pp.nextTab = QTextOption::LeftTab;
         }
         // Anything else is ignored.
     }
@@ -653,6 +671,8 @@ private:
         f.setTextIndent(p.fi / TwipsPerPixel);
         f.setTopMargin(p.sb / TwipsPerPixel);
         f.setBottomMargin(p.sa / TwipsPerPixel);
+        if (!p.tabs.isEmpty())
+            f.setTabPositions(p.tabs);
         return f;
     }
 
@@ -933,6 +953,15 @@ QByteArray paraProps(const QTextBlockFormat &f)
         out += "\\sb" + twips(f.topMargin());
     if (f.bottomMargin() != 0)
         out += "\\sa" + twips(f.bottomMargin());
+    for (const QTextOption::Tab &tab : f.tabPositions()) {
+        if (tab.type == QTextOption::RightTab)
+            out += "\\tqr";
+        else if (tab.type == QTextOption::CenterTab)
+            out += "\\tqc";
+        else if (tab.type == QTextOption::DelimiterTab)
+            out += "\\tqdec";
+        out += "\\tx" + twips(tab.position);
+    }
     return out;
 }
 

@@ -15,7 +15,7 @@ namespace dorvani::rtf {
 // cannot be read is skipped.
 void read(const QByteArray &data, QTextDocument &doc);
 // The document as RTF: \ansi\ansicpg1253, a font table and a colour table, paragraphs
-// with alignment and indents, bold, italic, underline, font, size and colour.
+// with alignment, indents and tab stops, bold, italic, underline, font, size and colour.
 QByteArray write(const QTextDocument &doc);
 
 // Files: a missing or unreadable file reads as empty and returns false.

@@ -49,6 +49,8 @@ QString describe(const QTextDocument &doc)
                    .arg(qRound(bf.leftMargin() * 15))
                    .arg(qRound(bf.rightMargin() * 15))
                    .arg(qRound(bf.textIndent() * 15));
+        for (const QTextOption::Tab &tab : bf.tabPositions())
+            out.last() += QString(" tab%1@%2").arg(int(tab.type)).arg(qRound(tab.position * 15));
         QList<Run> runs;
         for (auto it = b.begin(); !it.atEnd(); ++it) {
             const QTextFragment f = it.fragment();
@@ -150,6 +152,51 @@ private slots:
         QCOMPARE(back.toPlainText(), original.toPlainText());
         QCOMPARE(describe(back), describe(original));
         // A second pass changes nothing.
+        QCOMPARE(rtf::write(back), written);
+    }
+
+    // A letter formatted by hand in the editor: every format the codec keeps, in Greek.
+    void roundTripOfAFormattedGreekLetter()
+    {
+        QTextDocument original;
+        QTextCursor c(&original);
+        QTextBlockFormat head;
+        head.setAlignment(Qt::AlignHCenter);
+        c.setBlockFormat(head);
+        QTextCharFormat title;
+        title.setFontWeight(QFont::Bold);
+        title.setFontPointSize(16);
+        title.setFontFamilies({"DejaVu Serif"});
+        c.insertText("Βουλευτής Νομού Αττικής", title);
+        QTextBlockFormat body;
+        body.setAlignment(Qt::AlignJustify);
+        body.setLeftMargin(48);
+        body.setRightMargin(24);
+        body.setTextIndent(-24);
+        body.setTabPositions({QTextOption::Tab(96, QTextOption::LeftTab), QTextOption::Tab(192, QTextOption::RightTab),
+                              QTextOption::Tab(288, QTextOption::CenterTab)});
+        c.insertBlock(body);
+        QTextCharFormat plain;
+        plain.setFontPointSize(11);
+        c.insertText("#,\tαγαπητέ φίλε\t", plain);
+        QTextCharFormat red = plain;
+        red.setForeground(QColor(192, 0, 0));
+        red.setFontItalic(true);
+        c.insertText("σας ευχαριστώ", red);
+        QTextCharFormat under = plain;
+        under.setFontUnderline(true);
+        c.insertText(" θερμά.", under);
+        QTextBlockFormat sign;
+        sign.setAlignment(Qt::AlignRight);
+        c.insertBlock(sign);
+        c.insertText("Με εκτίμηση", plain);
+
+        const QByteArray written = rtf::write(original);
+        QVERIFY(written.contains("\\tqr\\tx2880"));
+        QTextDocument back;
+        rtf::read(written, back);
+        QCOMPARE(back.toPlainText(), original.toPlainText());
+        QCOMPARE(describe(back), describe(original));
         QCOMPARE(rtf::write(back), written);
     }
 
@@ -303,6 +350,13 @@ private slots:
         QTest::newRow("backslash at the end") << QByteArray("{\\rtf1 A\\") << "A";
         QTest::newRow("long control word") << "{\\rtf1 A\\" + QByteArray(100000, 'x') + " B}" << "AB";
         QTest::newRow("colour out of range") << QByteArray("{\\rtf1{\\colortbl;\\red999;}\\cf55 A\\cf-3 B}") << "AB";
+        QTest::newRow("10,000 nested groups")
+            << "{\\rtf1 A" + QByteArray(10000, '{') + "\\b B" + QByteArray(10000, '}') + "C}" << "AC";
+        QTest::newRow("10,000 unclosed groups with text") << "{\\rtf1 A" + QByteArray("{\\i x").repeated(10000)
+                                                   << "A" + QString(255, 'x'); // the groups within the limit
+        QTest::newRow("huge bin at the end") << QByteArray("{\\rtf1 A\\bin2147483647") << "A";
+        QTest::newRow("many tab stops") << "{\\rtf1\\pard" + QByteArray("\\tqr\\tx99999999").repeated(5000) + " A}"
+                                        << "A";
         QTest::newRow("nul bytes") << QByteArray("{\\rtf1 A\0B}", 11) << "AB";
     }
     void hostileInput()
@@ -337,6 +391,31 @@ private slots:
         QTextDocument doc;
         rtf::read(valid.left(valid.indexOf("\\i ")), doc);
         QVERIFY(doc.toPlainText().startsWith("Πρόσκληση\nκόκκινο"));
+    }
+
+    // A document cut just before or after any of its braces reads as far as it goes.
+    void truncatedAtEveryBrace()
+    {
+        QTextDocument full;
+        QTextCursor c(&full);
+        QTextCharFormat bold;
+        bold.setFontWeight(QFont::Bold);
+        c.insertText("Αγαπητέ #,", bold);
+        c.insertBlock();
+        c.insertText("κείμενο της επιστολής", QTextCharFormat());
+        const QByteArray valid = rtf::write(full) + HandWritten;
+        for (int i = 0; i < valid.size(); ++i) {
+            if (valid[i] != '{' && valid[i] != '}')
+                continue;
+            for (const int cut : {i, i + 1}) {
+                if (cut < 6)
+                    continue; // not yet RTF: read as plain text
+                QTextDocument doc;
+                rtf::read(valid.left(cut), doc);
+                const QString text = doc.toPlainText();
+                QVERIFY2(QString("Αγαπητέ #,\nκείμενο της επιστολής").startsWith(text), qPrintable(text + QString::number(cut)));
+            }
+        }
     }
 
     void loadAndSave()
