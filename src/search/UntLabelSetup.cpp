@@ -339,7 +339,8 @@ void TLabelSetupFrm::print()
     }
     m_running = false;
     setEnabled(true);
-    QString text = QStringLiteral("Εκτυπώθηκαν %1 ετικέτες σε %2 σελίδες.").arg(last.labels).arg(last.pages);
+    QString text = (last.labels == 1 ? QStringLiteral("Εκτυπώθηκε 1 ετικέτα") : QStringLiteral("Εκτυπώθηκαν %1 ετικέτες").arg(last.labels))
+        + (last.pages == 1 ? QStringLiteral(" σε 1 σελίδα.") : QStringLiteral(" σε %1 σελίδες.").arg(last.pages));
     if (last.cancelled)
         text += QStringLiteral("\nΗ εκτύπωση διακόπηκε από το χρήστη.");
     ui().message(text, QString(), Ui::Icon::Information);

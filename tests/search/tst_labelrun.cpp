@@ -13,6 +13,7 @@
 #include "widgets/DbControls.h"
 #include "widgets/Screens.h"
 #include "widgets/Ui.h"
+#include "widgets/UntProgress.h"
 #include "ProgramFixture.h"
 #include "SearchTestSupport.h"
 #include "TestSupport.h"
@@ -29,6 +30,7 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTest>
 #include <QToolButton>
 
@@ -174,6 +176,43 @@ private slots:
         QCOMPARE(text.count(QChar('\f')), 2);
         QVERIFY(text.contains("ΠΡΟΣ: ΚΩΣΤΑ ΜΑΡΙΑ"));
         QVERIFY(text.contains("ΠΡΟΣ: ΠΑΠΑΣ ΝΙΚΟΣ"));
+    }
+
+    void cancelKeepsWhatWasDrawnAndStops()
+    {
+        // A label a page: cancelled as the run begins, the first page is drawn and the run stops.
+        labels::LabelType t;
+        t.name = "ΜΙΑ";
+        t.width = 100;
+        t.height = 200;
+        labeltypes::save(t);
+        bool runningAndLocked = false;
+        bool stayedOpen = false;
+        p->ui.onExec["SelectPrintDlg"] = [&](QDialog *d) {
+            QTimer::singleShot(0, [&] {
+                auto *progress = SearchScreens::results()->findChild<TProgressDlg *>();
+                auto *frm = SearchScreens::results()->findChild<TLabelSetupFrm *>();
+                QVERIFY(progress && frm);
+                runningAndLocked = frm->running() && !frm->isEnabled() && !frm->BitBtn3->isEnabled();
+                stayedOpen = !frm->close() && frm->running();
+                progress->BitBtn1->click();
+            });
+            return test::acceptDialog(d);
+        };
+        playLabels([](TLabelSetupFrm *frm) {
+            frm->DBLookupComboBox1->setCurrentIndex(frm->DBLookupComboBox1->findText("ΜΙΑ"));
+            frm->Memo1->setPlainText("#Επώνυμο#");
+            frm->markAll();
+            frm->BitBtn3->click();
+            QVERIFY(!frm->running());
+            QVERIFY(frm->isEnabled());
+        });
+        QVERIFY(runningAndLocked);
+        QVERIFY(stayedOpen);
+        QCOMPARE(p->ui.printouts.size(), 1);
+        QCOMPARE(p->ui.printouts[0].pages.size(), 1);
+        QCOMPARE(p->ui.printouts[0].pages[0].texts, QStringList{"ΚΩΣΤΑ"});
+        QVERIFY(p->ui.messages().contains("Εκτυπώθηκε 1 ετικέτα σε 1 σελίδα.\nΗ εκτύπωση διακόπηκε από το χρήστη."));
     }
 
     void marksAndStartAtALaterLabel()
