@@ -4,10 +4,14 @@
 #include "data/DataModule.h"
 #include "widgets/Screens.h"
 #include "widgets/Ui.h"
+#include "search/LabelTypes.h"
 #include "search/UntFindPers.h"
+#include "search/UntLabelSetup.h"
 #include "widgets/MainWindow.h"
 #include "search/UntPedia.h"
+#include "search/UntPrint.h"
 #include "search/UntPrnPedia.h"
+#include "search/UntSelectPrint.h"
 #include "search/UntSearchRes.h"
 
 #include <QMdiSubWindow>
@@ -19,6 +23,8 @@ namespace {
 QPointer<TPediaDlg> g_pedia;
 QPointer<TSearchResDlg> g_results;
 QPointer<TPrnPEDIADlg> g_printChooser;
+QPointer<TPrintFrm> g_printFrm;
+QPointer<TSelectPrintDlg> g_selectPrint;
 SearchScreens::ResultsTaker g_taker;
 } // namespace
 
@@ -56,6 +62,17 @@ void registerSearchScreens(MainWindow &main, TDataMdl &dm)
         if (created)
             if (auto *frm = qobject_cast<TFindPersFrm *>(sub->widget()))
                 frm->prepare();
+    });
+    // Labels: the label type screen and the print choice live as long as the program; the
+    // label screen is built afresh each time over the results' columns.
+    guarded([] { labeltypes::addStarterTypesWhenEmpty(); });
+    g_printFrm = new TPrintFrm(main.widget());
+    g_selectPrint = new TSelectPrintDlg(g_printFrm, main.widget());
+    Screens::add("TLabelSetupFrm", [&dm] {
+        if (!g_results)
+            return;
+        TLabelSetupFrm frm(dm, g_printFrm, g_selectPrint, g_results->columns(), g_results);
+        ui().exec(&frm);
     });
     // The editing screen opened from the results shows them again, unchanged, when it closes.
     CitizenScreens::setReturn(CitizenScreens::SearchResults, [](int) {
