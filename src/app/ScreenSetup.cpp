@@ -5,6 +5,7 @@
 #include "shell/Housekeeping.h"
 #include "reference/ReferenceScreens.h"
 #include "search/SearchScreens.h"
+#include "telephone/TelephoneScreens.h"
 
 namespace dorvani {
 
@@ -17,6 +18,7 @@ void registerScreens(TMainFrm &main, TDataMdl &dm)
     registerCalendarScreens(main, dm);
     registerHousekeepingScreens(main, dm);
     registerSearchScreens(main, dm);
+    registerTelephoneScreens(main, dm);
 }
 
 } // namespace dorvani
