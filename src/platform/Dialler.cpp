@@ -1,6 +1,10 @@
 #include "platform/Dialler.h"
 
 #include "platform/Desktop.h"
+#include "platform/ModemDialler.h"
+#include "platform/Registry.h"
+
+#include <memory>
 
 #include <QUrl>
 
@@ -19,8 +23,17 @@ QString Dialler::dial(const QString &number)
 
 Dialler &Dialler::instance()
 {
+    if (g_dialler)
+        return *g_dialler;
+    // The settings choose the telephone: the modem on the MODEM-COM port, or the desktop's.
     static DesktopDialler desktop;
-    return g_dialler ? *g_dialler : desktop;
+    static std::unique_ptr<ModemDialler> modem;
+    Registry reg(Registry::General);
+    if (reg.readString("Settings", "DIALLER").trimmed().compare("MODEM", Qt::CaseInsensitive) == 0) {
+        modem = std::make_unique<ModemDialler>(ModemDialler::deviceFor(reg.readString("Settings", "MODEM-COM")));
+        return *modem;
+    }
+    return desktop;
 }
 
 void Dialler::setInstance(Dialler *d) { g_dialler = d; }

@@ -21,6 +21,8 @@ public:
     // called and answers an empty word.
     QString dial(const QString &number);
 
+    // The dialler the settings choose (Settings/DIALLER: "MODEM" for the modem on the
+    // MODEM-COM port, otherwise the desktop's tel: handler).
     static Dialler &instance();
     static void setInstance(Dialler *d); // tests; null restores the real one
 

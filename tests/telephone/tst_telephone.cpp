@@ -1,12 +1,20 @@
 // The telephone directory's lists and cards, and a call as the dial dialog places it.
 #include "platform/Desktop.h"
 #include "platform/Dialler.h"
+#include "platform/ModemDialler.h"
 #include "StoreFixture.h"
 #include "telephone/Tdialer.h"
 #include "telephone/TelDirectory.h"
 
 #include <QSqlQuery>
 #include <QTest>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
+#include <termios.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace dorvani;
 
@@ -22,6 +30,52 @@ public:
         return ok;
     }
 };
+// A pseudo-terminal standing in for the modem: reads what is sent up to the carriage
+// return and answers with the given text.
+struct FakeModem {
+    int master = -1, slave = -1;
+    QString device;
+    QByteArray received;
+    std::thread thread;
+
+    explicit FakeModem(const QByteArray &answer)
+    {
+        char name[256] = {};
+        if (openpty(&master, &slave, name, nullptr, nullptr) != 0)
+            return;
+        termios t;
+        tcgetattr(slave, &t);
+        cfmakeraw(&t);
+        tcsetattr(slave, TCSANOW, &t);
+        device = QString::fromLocal8Bit(name);
+        thread = std::thread([this, answer] {
+            char buf[256];
+            for (int waited = 0; waited < 50 && !received.contains('\r');) {
+                pollfd p{master, POLLIN, 0};
+                if (poll(&p, 1, 100) <= 0) {
+                    ++waited;
+                    continue;
+                }
+                const ssize_t n = read(master, buf, sizeof buf);
+                if (n <= 0)
+                    break;
+                received.append(buf, int(n));
+            }
+            if (!answer.isEmpty())
+                (void)!write(master, answer.constData(), size_t(answer.size()));
+        });
+    }
+    ~FakeModem()
+    {
+        if (thread.joinable())
+            thread.join();
+        if (slave >= 0)
+            close(slave);
+        if (master >= 0)
+            close(master);
+    }
+};
+
 } // namespace
 
 class TstTelephone : public test::StoreTest {
@@ -140,6 +194,49 @@ private slots:
         QCOMPARE(Dialler::statusWord(-3), QString("TapiFull"));
         QCOMPARE(Dialler::statusWord(-4), QString("TapiInvalidAddress"));
         QCOMPARE(Dialler::statusWord(-9), QString());
+    }
+
+    void theModemGetsTheDialString_data()
+    {
+        QTest::addColumn<QString>("number");
+        QTest::addColumn<QByteArray>("answer");
+        QTest::addColumn<QByteArray>("sent");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("answers OK") << "2710 222222" << QByteArray("\r\nOK\r\n") << QByteArray("ATDT2710222222;\r")
+                                    << Dialler::Connected;
+        QTest::newRow("answers ERROR") << "2710" << QByteArray("\r\nERROR\r\n") << QByteArray("ATDT2710;\r")
+                                       << Dialler::InvalidAddress;
+        QTest::newRow("busy") << "2710" << QByteArray("\r\nBUSY\r\n") << QByteArray("ATDT2710;\r") << Dialler::Full;
+        QTest::newRow("no commands typed in") << "2710;ATH\rATZ+30*#"
+                                              << QByteArray("\r\nOK\r\n") << QByteArray("ATDT2710+30*#;\r")
+                                              << Dialler::Connected;
+        QTest::newRow("cut to 80") << QString(85, '5') << QByteArray("\r\nOK\r\n")
+                                   << QByteArray("ATDT" + QByteArray(80, '5') + ";\r") << Dialler::Connected;
+        QTest::newRow("no answer") << "2710" << QByteArray() << QByteArray("ATDT2710;\r") << QString();
+    }
+    void theModemGetsTheDialString()
+    {
+        QFETCH(QString, number);
+        QFETCH(QByteArray, answer);
+        QFETCH(QByteArray, sent);
+        QFETCH(QString, status);
+        FakeModem modem(answer);
+        QVERIFY(!modem.device.isEmpty());
+        ModemDialler d(modem.device, 1500);
+        QCOMPARE(d.dial(number), status);
+        if (modem.thread.joinable())
+            modem.thread.join();
+        QCOMPARE(modem.received, sent);
+    }
+
+    void aPortThatIsNotThereIsNotAvailable()
+    {
+        QCOMPARE(ModemDialler("/dev/no-such-modem").dial("2710"), Dialler::NotAvailable);
+        QCOMPARE(ModemDialler(QString()).dial("2710"), Dialler::NotAvailable);
+        QCOMPARE(ModemDialler::deviceFor("1"), QString("/dev/ttyS0"));
+        QCOMPARE(ModemDialler::deviceFor("4"), QString("/dev/ttyS3"));
+        QCOMPARE(ModemDialler::deviceFor("9"), QString());
+        QCOMPARE(ModemDialler::deviceFor("x"), QString());
     }
 
     void theDesktopGetsOneTelAddress()
