@@ -1,4 +1,6 @@
 #include "search/SearchScreens.h"
+#include "search/UntSearchSpecialNotes.h"
+#include "widgets/Access.h"
 
 #include "citizens/CitizenScreens.h"
 #include "data/DataModule.h"
@@ -56,6 +58,11 @@ void registerSearchScreens(MainWindow &main, TDataMdl &dm)
         if (created)
             if (auto *frm = qobject_cast<TFindPersFrm *>(sub->widget()))
                 frm->prepare();
+    });
+    Screens::add("TSearchSpecialNotesFrm", [&main, &dm] {
+        if (!Access::require())
+            return;
+        main.openChild("SearchSpecialNotesFrm", [&] { return new TSearchSpecialNotesFrm(dm); })->show();
     });
     // The editing screen opened from the results shows them again, unchanged, when it closes.
     CitizenScreens::setReturn(CitizenScreens::SearchResults, [](int) {

@@ -43,16 +43,16 @@ BuiltSpecialNotesSearch SpecialNotesSearch::build(const SpecialNotesCriteria &c)
         const QDate d = dateOf(c.dateFrom);
         if (!d.isValid())
             b.error = searchError();
-        contact << "EPAFES.EDate >= ?";
-        b.binds << d.toString(Qt::ISODate);
+        contact << "EPAFES.EDate >= :DateFrom";
+        b.params.insert("DateFrom", d.toString(Qt::ISODate));
         words << "ΑΠΟ ΗΜ/ΝΙΑ=" + c.dateFrom;
     }
     if (dateCounts(c.dateTo)) {
         const QDate d = dateOf(c.dateTo);
         if (!d.isValid())
             b.error = searchError();
-        contact << "EPAFES.EDate <= ?";
-        b.binds << d.toString(Qt::ISODate);
+        contact << "EPAFES.EDate <= :DateTo";
+        b.params.insert("DateTo", d.toString(Qt::ISODate));
         words << "ΕΩΣ ΚΑΙ ΗΜ/ΝΙΑ=" + c.dateTo;
     }
     auto like = [&](QStringList &to, const QString &text, const QString &field, const QString &word, bool brackets) {

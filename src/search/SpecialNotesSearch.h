@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QDate>
+#include <QHash>
+#include <QVariant>
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
@@ -16,8 +18,8 @@ struct SpecialNotesCriteria {
 };
 
 struct BuiltSpecialNotesSearch {
-    QStringList lines;        // the statement; positional values in binds
-    QVariantList binds;       // DateFrom and DateTo as ISO dates, in the order they appear
+    QStringList lines;                // the statement
+    QHash<QString, QVariant> params;  // DateFrom and DateTo as ISO dates, where they count
     QString description;
     QString error;            // the search error when a date is impossible
 

@@ -29,7 +29,7 @@ class TstSpecialNotesSearch : public test::StoreTest {
     QStringList found(const BuiltSpecialNotesSearch &b)
     {
         QStringList out;
-        QSqlQuery q = m_store->exec(b.sql() + " ORDER BY EPITHETO", b.binds);
+        QSqlQuery q = m_store->exec(b.sql() + " ORDER BY EPITHETO", {}, Store::Main, b.params);
         while (q.next())
             out << q.value("EPITHETO").toString();
         return out;
@@ -70,8 +70,8 @@ private slots:
             << "ΘΕΜΑ=ΕΡΓ*" << QStringList{"ΜΑΡΙΟΥ", "ΝΙΚΟΥ", "ΠΕΤΡΟΥ"};
         QTest::newRow("one contact row")
             << QStringList{"01/01/2004", "31/01/2004", "ΕΡΓ*", "", "", "", ""}
-            << "Select Polites.* from Polites Where  AutoNum in (Select Polites_id from Epafes Where EPAFES.EDate >= ? "
-               "AND EPAFES.EDate <= ? AND EPAFES.THEMA LIKE 'ΕΡΓ%')"
+            << "Select Polites.* from Polites Where  AutoNum in (Select Polites_id from Epafes Where EPAFES.EDate >= :DateFrom "
+               "AND EPAFES.EDate <= :DateTo AND EPAFES.THEMA LIKE 'ΕΡΓ%')"
             << "ΑΠΟ ΗΜ/ΝΙΑ=01/01/2004 - ΕΩΣ ΚΑΙ ΗΜ/ΝΙΑ=31/01/2004 - ΘΕΜΑ=ΕΡΓ*" << QStringList{"ΝΙΚΟΥ"};
         QTest::newRow("across a month end") << QStringList{"31/01/2004", "01/02/2004", "", "", "", "", ""} << QString()
                                             << QString() << QStringList{"ΜΑΡΙΟΥ", "ΠΕΤΡΟΥ"};
