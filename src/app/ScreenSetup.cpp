@@ -7,6 +7,7 @@
 #include "reference/ReferenceScreens.h"
 #include "search/SearchScreens.h"
 #include "letters/LetterScreens.h"
+#include "telephone/TelephoneScreens.h"
 
 namespace dorvani {
 
@@ -21,6 +22,7 @@ void registerScreens(TMainFrm &main, TDataMdl &dm)
     registerSearchScreens(main, dm);
     registerBodyScreens(main, dm);
     registerLetterScreens(main, dm);
+    registerTelephoneScreens(main, dm);
 }
 
 } // namespace dorvani

@@ -24,6 +24,15 @@
 
 namespace dorvani {
 
+namespace {
+std::function<void(const QString &)> &dialler()
+{
+    static std::function<void(const QString &)> d;
+    return d;
+}
+} // namespace
+
+
 TEditPersFrm::TEditPersFrm(TDataMdl &dm, QWidget *parent) : TCitizenPage(true, dm, parent)
 {
     setObjectName("EditPersFrm");
@@ -41,13 +50,24 @@ TEditPersFrm::TEditPersFrm(TDataMdl &dm, QWidget *parent) : TCitizenPage(true, d
     connect(BBtnPrint, &QPushButton::clicked, this, [this] { guarded([this] { print(); }); });
     connect(SpeedButton14, &QToolButton::clicked, this, [this] { writeMail(); });
     connect(SpeedButton15, &QToolButton::clicked, this, [this] { openWeb(); });
-    // Dialling and the distribution of votes over the towns come with their own screens.
-    for (QToolButton *b : DialButtons)
-        b->setEnabled(false);
+    // Each call button dials its field's text as it stands.
+    QLineEdit *const phones[12] = {EdtTELO[0], EdtTELO[1], EdtTELO[2], EdtTELO[3], EdtTELO[4], EdtTELE[0],
+                                   EdtTELE[1], EdtTELE[2], EdtTELE[3], EdtTELE[4], Edit10,     Edit11};
+    for (int i = 0; i < 12; ++i) {
+        DialButtons[i]->setEnabled(bool(dialler()));
+        QLineEdit *field = phones[i];
+        connect(DialButtons[i], &QToolButton::clicked, this, [field] {
+            if (dialler())
+                guarded([field] { dialler()(field->text()); });
+        });
+    }
+    // The distribution of votes over the towns comes with its own screen.
     SpeedButton18->setEnabled(false);
 }
 
 TEditPersFrm::~TEditPersFrm() = default;
+
+void TEditPersFrm::setDialler(std::function<void(const QString &)> dial) { dialler() = std::move(dial); }
 
 void TEditPersFrm::closeEvent(QCloseEvent *e)
 {

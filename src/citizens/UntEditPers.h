@@ -4,6 +4,8 @@
 
 #include "citizens/CitizenPage.h"
 
+#include <functional>
+
 namespace dorvani {
 
 class TEditPersFrm : public TCitizenPage {
@@ -13,6 +15,10 @@ public:
     ~TEditPersFrm() override;
 
     int origin() const { return m_origin; }
+
+    // What the call buttons beside the telephones do with their number; without it they
+    // stay disabled.
+    static void setDialler(std::function<void(const QString &number)> dial);
 
     // Opening for editing: the lists prepared, the page cleared and the citizen loaded.
     void openCitizen(int autonum, int origin);

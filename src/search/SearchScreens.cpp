@@ -1,4 +1,6 @@
 #include "search/SearchScreens.h"
+#include "search/UntSearchSpecialNotes.h"
+#include "widgets/Access.h"
 
 #include "citizens/CitizenScreens.h"
 #include "data/DataModule.h"
@@ -73,6 +75,11 @@ void registerSearchScreens(MainWindow &main, TDataMdl &dm)
             return;
         TLabelSetupFrm frm(dm, g_printFrm, g_selectPrint, g_results->columns(), g_results);
         ui().exec(&frm);
+    });
+    Screens::add("TSearchSpecialNotesFrm", [&main, &dm] {
+        if (!Access::require())
+            return;
+        main.openChild("SearchSpecialNotesFrm", [&] { return new TSearchSpecialNotesFrm(dm); })->show();
     });
     // The editing screen opened from the results shows them again, unchanged, when it closes.
     CitizenScreens::setReturn(CitizenScreens::SearchResults, [](int) {
