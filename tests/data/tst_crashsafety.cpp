@@ -72,6 +72,43 @@ private slots:
         QVERIFY(!QFile::exists(Store::pendingName(QDir(folder).filePath(Store::passFileName))));
     }
 
+    // A backup whose disk fills midway (a size limit on the process) replaces no file of
+    // the older set, so the target never pairs old data with new keys.
+    void aBackupThatFillsTheDiskKeepsTheOldSet()
+    {
+        const QString program = QDir(QCoreApplication::applicationDirPath()).filePath("../dorvani");
+        QTemporaryDir tmp;
+        const QString home = tmp.filePath("home");
+        const QString target = tmp.filePath("copy");
+        {
+            Store s;
+            s.open(QDir(home).filePath("Db"));
+        }
+        QProcess first;
+        first.start(program, {"--home", home, "--backup", target});
+        QVERIFY(first.waitForFinished(60000));
+        QCOMPARE(first.exitCode(), 0);
+        {
+            Store s;
+            s.open(QDir(home).filePath("Db"));
+            s.exec("INSERT INTO PASSWORDS (Password) VALUES ('NEO')", {}, Store::Pass);
+        }
+        auto bytes = [&](const char *name) {
+            QFile f(QDir(target).filePath(name));
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        };
+        const QByteArray oldMain = bytes(Store::mainFileName), oldPass = bytes(Store::passFileName);
+        QVERIFY(oldMain.size() > 4 * oldPass.size());
+
+        QProcess limited;
+        limited.start("prlimit", {QString("--fsize=%1").arg(2 * oldPass.size()), program, "--home", home,
+                                  "--backup", target});
+        QVERIFY(limited.waitForFinished(60000));
+        QVERIFY(limited.exitStatus() != QProcess::NormalExit || limited.exitCode() != 0);
+        QCOMPARE(bytes(Store::mainFileName), oldMain);
+        QCOMPARE(bytes(Store::passFileName), oldPass);
+    }
+
     void aFinishedFirstStartIsNotRedone()
     {
         QTemporaryDir tmp;
