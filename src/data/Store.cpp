@@ -14,6 +14,7 @@
 #include <QUuid>
 
 #include <sqlite3.h>
+#include <unistd.h>
 
 namespace dorvani {
 
@@ -210,29 +211,66 @@ void Store::openConnection(Conn c, const QString &file)
         q.exec(p);
 }
 
-void Store::createTables(Conn c)
+void Store::crashPoint(const char *step)
 {
-    QSqlQuery q(m_db[c]);
-    auto run = [&](const QString &sql) {
-        if (!q.exec(sql))
-            throw DbError(engineText(q.lastError()));
-    };
-    run(QString("PRAGMA application_id=%1").arg(Schema::applicationId));
-    run(QString("PRAGMA user_version=%1").arg(Schema::version));
-    run("BEGIN");
-    try {
-        for (const TableDef &t : Schema::tables()) {
-            if (t.ownFile != (c == Pass))
-                continue;
-            for (const QString &s : t.createStatements())
-                run(s);
+    static const QByteArray wanted = qgetenv("DORVANI_CRASH_AT");
+    if (!wanted.isEmpty() && wanted == step)
+        ::_exit(70);
+}
+
+namespace {
+
+// Creates a new database file under a temporary name with the tables of one connection
+// and closes it again; an earlier half-made file of that name is replaced.
+void createFileAt(const QString &path, bool passwordsFile)
+{
+    for (const QString &f : {path, path + "-journal", path + "-wal", path + "-shm"})
+        QFile::remove(f);
+    const QString name = "create-" + QUuid::createUuid().toString(QUuid::WithoutBraces);
+    QString error;
+    {
+        QSqlDatabase d = QSqlDatabase::addDatabase("QSQLITE", name);
+        d.setDatabaseName(path);
+        if (!d.open()) {
+            error = engineText(d.lastError());
+        } else {
+            QSqlQuery q(d);
+            auto run = [&](const QString &sql) {
+                if (error.isEmpty() && !q.exec(sql))
+                    error = engineText(q.lastError());
+            };
+            run("PRAGMA journal_mode=DELETE");
+            run("PRAGMA synchronous=FULL");
+            run(QString("PRAGMA application_id=%1").arg(Schema::applicationId));
+            run(QString("PRAGMA user_version=%1").arg(Schema::version));
+            Store::crashPoint(passwordsFile ? "create-pass-begin" : "create-main-begin");
+            run("BEGIN");
+            for (const TableDef &t : Schema::tables()) {
+                if (t.ownFile != passwordsFile)
+                    continue;
+                for (const QString &s : t.createStatements())
+                    run(s);
+            }
+            Store::crashPoint(passwordsFile ? "create-pass-tables" : "create-main-tables");
+            if (error.isEmpty())
+                run("COMMIT");
+            else
+                q.exec("ROLLBACK");
+            q = QSqlQuery();
+            d.close();
         }
-        run("COMMIT");
-    } catch (...) {
-        q.exec("ROLLBACK");
-        throw;
+    }
+    QSqlDatabase::removeDatabase(name);
+    if (!error.isEmpty()) {
+        QFile::remove(path);
+        throw DbError(QString("Δεν ήταν δυνατό να δημιουργηθεί το αρχείο δεδομένων «%1»: %2")
+                          .arg(QDir::toNativeSeparators(path), error));
     }
 }
+
+} // namespace
+
+QString Store::pendingName(const QString &file) { return file + ".new"; }
 
 void Store::open(const QString &dataFolder)
 {
@@ -240,19 +278,39 @@ void Store::open(const QString &dataFolder)
     m_folder = QDir(dataFolder).absolutePath();
     m_createdNew = false;
     QDir().mkpath(m_folder);
-    const bool mainExists = QFileInfo::exists(mainFile());
-    const bool passExists = QFileInfo::exists(passFile());
+    const QString mainNew = pendingName(mainFile());
+    const QString passNew = pendingName(passFile());
+    bool mainExists = QFileInfo::exists(mainFile());
+    bool passExists = QFileInfo::exists(passFile());
+
+    // A first start renames the main file into place first and the keys' file last, both
+    // complete by then: the keys' file waiting beside a main file in place finishes it.
+    if (mainExists && !passExists && QFileInfo::exists(passNew)) {
+        if (!QFile::rename(passNew, passFile()))
+            throw DbError(QString("Δεν ήταν δυνατό να ολοκληρωθεί η δημιουργία του αρχείου «%1».")
+                              .arg(QDir::toNativeSeparators(passFile())),
+                          DbError::Damaged);
+        passExists = true;
+    }
 
     if (!mainExists && !passExists) {
+        // Nothing in place: only our own half-made files may be here, and they are made anew.
+        createFileAt(mainNew, false);
+        createFileAt(passNew, true);
+        crashPoint("create-before-rename");
+        if (!QFile::rename(mainNew, mainFile()))
+            throw DbError(QString("Δεν ήταν δυνατό να δημιουργηθεί το αρχείο δεδομένων «%1».")
+                              .arg(QDir::toNativeSeparators(mainFile())));
+        crashPoint("create-between-renames");
+        if (!QFile::rename(passNew, passFile()))
+            throw DbError(QString("Δεν ήταν δυνατό να δημιουργηθεί το αρχείο δεδομένων «%1».")
+                              .arg(QDir::toNativeSeparators(passFile())));
+        crashPoint("create-after-rename");
         try {
             openConnection(Main, mainFile());
-            createTables(Main);
             openConnection(Pass, passFile());
-            createTables(Pass);
         } catch (...) {
             close();
-            QFile::remove(mainFile());
-            QFile::remove(passFile());
             throw;
         }
         m_createdNew = true;

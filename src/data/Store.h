@@ -90,6 +90,14 @@ public:
     // whole file is verified page by page.
     static QString checkFile(const QString &path, bool passwordsFile, bool deep);
 
+    // The temporary name a new file is made under until both files of a first start are
+    // complete.
+    static QString pendingName(const QString &file);
+
+    // In a run whose environment names this step in DORVANI_CRASH_AT the process ends here
+    // at once, as a crash would: the tests kill the program at every step this way.
+    static void crashPoint(const char *step);
+
     // Registers the Greek collation and functions on a connection.
     static void registerGreek(QSqlDatabase &db);
 
@@ -108,7 +116,6 @@ private:
     Prepared &prepared(const QString &sql, Conn c);
     void execPrepared(Prepared &p, const QVariantList &binds); // binds and runs; throws on failure
     void finishPrepared(Prepared &p);                          // resets it and tells what changed
-    void createTables(Conn c);
     QSqlDatabase &db(Conn c) { return m_db[c]; }
 
     bool m_open = false;

@@ -196,6 +196,16 @@ CopyReport DataBackup::run(const QString &dataFolder, const QString &targetFolde
     for (const QString &name : DataFiles::names())
         if (!present.contains(name))
             r.errors << QString("Λείπει το αρχείο δεδομένων «%1».").arg(shown(QDir(dataFolder).filePath(name)));
+    // The set is made whole in a folder of its own beside the target's files; only then
+    // do its files take the place of the old ones, so a copy that fails midway (a full
+    // disk) leaves the old set as it was.
+    const QString staging = QDir(target).filePath(".dorvani-backup-new");
+    QDir(staging).removeRecursively();
+    if (!QDir().mkpath(staging)) {
+        r.errors << QString("Δεν ήταν δυνατό να δημιουργηθεί ο φάκελος «%1».").arg(shown(staging));
+        return r;
+    }
+    QStringList staged;
     for (int i = 0; i < present.size(); ++i) {
         const QString &name = present[i];
         const QString dst = QDir(target).filePath(name);
@@ -205,13 +215,27 @@ CopyReport DataBackup::run(const QString &dataFolder, const QString &targetFolde
         }
         if (hooks.fileStarted)
             hooks.fileStarted(name, i, int(present.size()));
-        const QString problem = DataCopy::copyDatabase(QDir(dataFolder).filePath(name), dst,
+        const QString problem = DataCopy::copyDatabase(QDir(dataFolder).filePath(name), QDir(staging).filePath(name),
                                                        DataFiles::isPasswordsFile(name), false, hooks.pages);
         if (problem.isEmpty())
-            r.written << dst;
+            staged << name;
         else
             r.errors << problem;
+        Store::crashPoint("backup-file-copied");
     }
+    if (r.ok()) {
+        for (const QString &name : staged) {
+            const QString dst = QDir(target).filePath(name);
+            if (std::rename(QFile::encodeName(QDir(staging).filePath(name)).constData(),
+                         QFile::encodeName(dst).constData()) == 0)
+                r.written << dst;
+            else
+                r.errors << QString("Δεν ήταν δυνατό να γραφτεί το αρχείο «%1».").arg(shown(dst));
+        }
+    } else {
+        r.errors << QString("Κανένα αρχείο του φακέλου «%1» δεν αντικαταστάθηκε.").arg(shown(target));
+    }
+    QDir(staging).removeRecursively();
     return r;
 }
 
