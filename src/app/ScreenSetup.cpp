@@ -5,6 +5,7 @@
 #include "shell/Housekeeping.h"
 #include "reference/ReferenceScreens.h"
 #include "search/SearchScreens.h"
+#include "statistics/UntStat.h"
 
 namespace dorvani {
 
@@ -17,6 +18,7 @@ void registerScreens(TMainFrm &main, TDataMdl &dm)
     registerCalendarScreens(main, dm);
     registerHousekeepingScreens(main, dm);
     registerSearchScreens(main, dm);
+    registerStatisticsScreens(main, dm);
 }
 
 } // namespace dorvani

@@ -1,142 +1,173 @@
 #include "statistics/UntStat.h"
 
-#include "data/Store.h"
-#include "platform/Registry.h"
+#include "citizens/CitizenScreens.h"
+#include "data/DataModule.h"
+#include "statistics/VoteStatistics.h"
+#include "widgets/DbControls.h"
+#include "widgets/FormParts.h"
+#include "widgets/MainWindow.h"
+#include "widgets/Screens.h"
+#include "widgets/Ui.h"
 
-#include <QSqlQuery>
-#include <QVariant>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
 
 namespace dorvani {
 
-VoteStatistics::Totals VoteStatistics::coCandidate(const QString &name)
+namespace {
+QPointer<TStatFrm> g_stat;
+
+const QList<DatasetModel::Column> &columns()
 {
-    // Only rows of citizens that still exist count, so the figures agree with the list.
-    QSqlQuery q = Store::instance().exec(
-        "SELECT COUNT(*) AS \"COUNT\", COALESCE(SUM(E2.VOTES), 0) AS \"SUM OF VOTES\" "
-        "FROM POLITES_SYNYPOPS E2 JOIN POLITES E1 ON E1.AUTONUM = E2.POLITESID "
-        "WHERE E2.SYNYPOPS = ? AND E2.VOTES > 0",
-        {name});
-    Totals t;
-    if (q.next()) {
-        t.count = q.value(0).toLongLong();
-        t.votes = q.value(1).toLongLong();
+    static const QList<DatasetModel::Column> c = {
+        {"EPITHETO", "ΕΠΙΘΕΤΟ", 150},   {"ONOMA", "ΟΝΟΜΑ", 100},        {"PATR", "ΠΑΤΡ.", 80},
+        {"TELO_1", "ΤΗΛ.ΟΙΚΙΑΣ", 90},   {"TELE_1", "ΤΗΛ.ΕΡΓΑΣΙΑΣ", 90}, {"MOBILE1", "ΚΙΝΗΤΟ", 80},
+        {"VOTES", "ΨΗΦΟΙ", 0}};
+    return c;
+}
+
+void paint(QWidget *w, const QColor &c)
+{
+    w->setAutoFillBackground(true);
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, c);
+    w->setPalette(pal);
+}
+} // namespace
+
+TStatFrm::TStatFrm(TDataMdl &dm, QWidget *parent) : QDialog(parent), m_dm(dm)
+{
+    setObjectName("StatFrm");
+    setWindowTitle("ΣΤΑΤΙΣΤΙΚΑ");
+    setModal(true);
+
+    Panel1 = new QWidget(this);
+    Panel1->setObjectName("Panel1");
+    Label1 = new QLabel("Επιλέξτε Συνυποψήφιο", Panel1);
+    Label1->setObjectName("Label1");
+    DBLookupComboBox1 = new DBLookupComboBox(Panel1);
+    DBLookupComboBox1->setObjectName("DBLookupComboBox1");
+    DBLookupComboBox1->setListSource(dm.TblSynypops, "Synypops", "Synypops");
+    DBLookupComboBox1->setMinimumWidth(260);
+    BitBtn1 = form::button("BitBtn1", "&ΣΤΑΤΙΣΤΙΚΑ", Panel1);
+    BBtnSumAll = form::button("BBtnSumAll", "ΣΥ&ΓΚΕΝΤΡΩΤΙΚΑ", Panel1);
+    BBtnSumAll->setEnabled(Screens::has("TStatAllDlg"));
+    CancelBtn = form::button("CancelBtn", "&ΕΠΙΣΤΡΟΦΗ", Panel1);
+    Label2 = new QLabel(Panel1);
+    Label2->setObjectName("Label2");
+    Label3 = new QLabel(Panel1);
+    Label3->setObjectName("Label3");
+    QFont bold = Label2->font();
+    bold.setBold(true);
+    Label2->setFont(bold);
+    bold.setUnderline(true);
+    Label3->setFont(bold);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(Label1);
+    top->addWidget(DBLookupComboBox1, 1);
+    top->addWidget(BitBtn1);
+    top->addWidget(BBtnSumAll);
+    top->addWidget(CancelBtn);
+    auto *panel = new QVBoxLayout(Panel1);
+    panel->addLayout(top);
+    panel->addWidget(Label2);
+    panel->addWidget(Label3);
+
+    DBGrid1 = new DBGrid(this);
+    DBGrid1->setObjectName("DBGrid1");
+    DBGrid1->setToolTip("ΜΕ ΔΙΠΛΟ ΑΡΙΣΤΕΡΟ ΠΡΟΒΟΛΗ ΚΑΡΤΕΛΛΑΣ ΠΟΛΙΤΗ");
+    DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    DBGrid1->setDataset(dm.SynypopsQry, columns());
+    QFont headerFont = DBGrid1->horizontalHeader()->font();
+    headerFont.setBold(true);
+    DBGrid1->horizontalHeader()->setFont(headerFont);
+
+    auto *v = new QVBoxLayout(this);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->setSpacing(0);
+    v->addWidget(Panel1);
+    v->addWidget(DBGrid1, 1);
+    resize(820, 520);
+
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { guarded([this] { statistics(); }); });
+    connect(BBtnSumAll, &QPushButton::clicked, this, [] { Screens::run("TStatAllDlg"); });
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    connect(DBGrid1, &DBGrid::rowDoubleClicked, this, [this](int row) { guarded([&] { openRow(row); }); });
+}
+
+void TStatFrm::reset()
+{
+    DBLookupComboBox1->clearChoice();
+    Label2->clear();
+    Label3->clear();
+    m_dm.SynypopsQry->close();
+}
+
+void TStatFrm::showEvent(QShowEvent *e)
+{
+    QDialog::showEvent(e);
+    paint(Panel1, QColor(82, 194, 18));
+    if (!m_dm.TblSynypops->active())
+        m_dm.TblSynypops->open();
+}
+
+void TStatFrm::statistics()
+{
+    const QString name = DBLookupComboBox1->text().trimmed();
+    if (name.isEmpty()) {
+        ui().message("Παρακαλώ επιλέξτε έναν Συνυποψήφιο");
+        return;
     }
-    return t;
+    const VoteStatistics::Totals t = VoteStatistics::coCandidate(name);
+    Label2->setText("Βρέθηκαν " + QString::number(t.count) + " έγγραφες");
+    Label3->setText("Ο(η) " + name + " μαζεύει " + QString::number(t.votes) + " ψήφους");
+    Query *q = m_dm.SynypopsQry;
+    q->close();
+    q->setSql(VoteStatistics::citizensSql(name));
+    q->open();
 }
 
-QString VoteStatistics::citizensSql(const QString &name)
+void TStatFrm::openRow(int row)
 {
-    return "SELECT E1.AUTONUM, E1.EPITHETO, E1.ONOMA, E1.PATR, E1.TELO_1, E1.TELE_1, E1.MOBILE1, E2.VOTES "
-           "FROM POLITES E1, POLITES_SYNYPOPS E2 WHERE E1.AUTONUM = E2.POLITESID AND E2.SYNYPOPS = "
-           + sqlQuote(name) + " AND E2.VOTES > 0 ORDER BY E1.EPITHETO, E1.ONOMA, E1.PATR";
+    Query *q = m_dm.SynypopsQry;
+    if (!q->active() || row < 0)
+        return;
+    q->moveTo(row);
+    const int autonum = q->integer("AUTONUM");
+    if (autonum <= 0)
+        return;
+    accept();
+    CitizenScreens::edit(autonum, CitizenScreens::Statistics);
 }
 
-QString VoteStatistics::summarySql(const SummaryChoice &c)
+void TStatFrm::showAgain(int autonum)
 {
-    QStringList groups, conditions;
-    if (c.byCentre) {
-        groups << "E2.ASKHSH";
-        if (c.centre > 0)
-            conditions << "E2.ASKHSH = " + QString::number(c.centre);
-    }
-    if (c.byDhmos) {
-        groups << "E3.DHMOS";
-        if (c.dhmos > 0)
-            conditions << "E3.DHMOS = " + QString::number(c.dhmos);
-    }
-    if (c.byEparxia) {
-        groups << "E3.EPARXIA";
-        if (c.eparxia > 0)
-            conditions << "E3.EPARXIA = " + QString::number(c.eparxia);
-    }
-    const bool places = !groups.isEmpty();
-    QString sql = "SELECT E1.SYNYPOPS, SUM(E1.VOTES) AS \"SUM OF VOTES\"";
-    for (const QString &g : groups)
-        sql += ", " + g + " AS " + g.mid(3);
-    sql += " FROM POLITES_SYNYPOPS E1 JOIN POLITES E2 ON E1.POLITESID = E2.AUTONUM";
-    if (places)
-        sql += " JOIN EKLOGIKAK E3 ON E3.AUTONUM = E2.ASKHSH";
-    sql += " WHERE E1.VOTES > 0";
-    if (!c.names.isEmpty()) {
-        QStringList quoted;
-        for (const QString &n : c.names)
-            quoted << sqlQuote(n);
-        sql += " AND E1.SYNYPOPS IN (" + quoted.join(',') + ")";
-    }
-    for (const QString &cond : conditions)
-        sql += " AND " + cond;
-    sql += " GROUP BY E1.SYNYPOPS";
-    for (const QString &g : groups)
-        sql += ", " + g;
-    sql += " ORDER BY E1.SYNYPOPS";
-    for (const QString &g : groups)
-        sql += ", " + g;
-    return sql;
+    Query *q = m_dm.SynypopsQry;
+    if (q->active() && autonum > 0)
+        q->locate("AUTONUM", autonum);
+    ui().exec(this);
 }
 
-QList<VoteStatistics::SummaryRow> VoteStatistics::summary(const SummaryChoice &c)
+void registerStatisticsScreens(MainWindow &main, TDataMdl &dm)
 {
-    QSqlQuery q = Store::instance().exec(summarySql(c));
-    QList<SummaryRow> rows;
-    while (q.next()) {
-        SummaryRow r;
-        r.name = q.value(0).toString();
-        r.votes = q.value(1).toLongLong();
-        int i = 2;
-        if (c.byCentre)
-            r.centre = q.value(i++).toInt();
-        if (c.byDhmos)
-            r.dhmos = q.value(i++).toInt();
-        if (c.byEparxia)
-            r.eparxia = q.value(i++).toInt();
-        rows << r;
-    }
-    return rows;
-}
-
-QString VoteStatistics::distributionSql(int nomos)
-{
-    // A distribution row names its town by the first TownWidth characters of the name, and
-    // counts only while its citizen exists.
-    return QString("SELECT E1.EPARXIA, E1.DHMOS, E1.POLH, COALESCE(SUM(E2.VOTES), 0) AS \"SUM OF VOTES\" "
-                   "FROM POLEIS E1 JOIN TOT_PSHFOI E2 ON substr(E1.POLH, 1, %1) = E2.POLH "
-                   "JOIN POLITES E3 ON E3.AUTONUM = E2.POLITESID "
-                   "WHERE E1.NOMOS = %2 GROUP BY E1.EPARXIA, E1.DHMOS, E1.POLH "
-                   "ORDER BY E1.EPARXIA, E1.DHMOS, E1.POLH")
-        .arg(TownWidth)
-        .arg(nomos);
-}
-
-QList<VoteStatistics::TownRow> VoteStatistics::distribution(int nomos)
-{
-    QList<TownRow> rows;
-    if (nomos <= 0)
-        return rows;
-    QSqlQuery q = Store::instance().exec(distributionSql(nomos));
-    while (q.next())
-        rows << TownRow{q.value(0).toInt(), q.value(1).toInt(), q.value(2).toString(), q.value(3).toLongLong()};
-    return rows;
-}
-
-qint64 VoteStatistics::distributionTotal(int nomos)
-{
-    if (nomos <= 0)
-        return 0;
-    return Store::instance()
-        .scalar(QString("SELECT COALESCE(SUM(E2.VOTES), 0) AS \"SUM OF VOTES\" FROM POLEIS E1 "
-                        "JOIN TOT_PSHFOI E2 ON substr(E1.POLH, 1, %1) = E2.POLH "
-                        "JOIN POLITES E3 ON E3.AUTONUM = E2.POLITESID WHERE E1.NOMOS = %2")
-                    .arg(TownWidth)
-                    .arg(nomos))
-        .toLongLong();
-}
-
-int VoteStatistics::homePrefecture()
-{
-    const QString name = Registry(Registry::General).readString("Settings", "Nomos").trimmed();
-    if (name.isEmpty())
-        return 0;
-    return Store::instance().scalar("SELECT AUTONUM FROM NOMOI WHERE NOMOS = ?", {name}).toInt();
+    g_stat = new TStatFrm(dm, main.widget());
+    Screens::add("TStatFrm", [] {
+        if (!g_stat)
+            return;
+        g_stat->reset();
+        ui().exec(g_stat);
+    });
+    CitizenScreens::setReturn(CitizenScreens::Statistics, [](int autonum) {
+        if (g_stat)
+            g_stat->showAgain(autonum);
+    });
 }
 
 } // namespace dorvani

@@ -2,7 +2,7 @@
 // the rows of a deleted citizen, a co-candidate with a quote in the name, a town whose name
 // is longer than the distribution rows keep, and a program with no home prefecture. Every
 // figure is also checked by a plain SELECT beside it.
-#include "statistics/UntStat.h"
+#include "statistics/VoteStatistics.h"
 #include "data/Store.h"
 #include "RegisterFixture.h"
 #include "StoreFixture.h"

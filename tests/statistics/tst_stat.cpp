@@ -1,0 +1,111 @@
+// The statistics window from the main menu: a co-candidate's count and sum over the
+// register, the citizens listed in surname order, the message without a choice.
+#include "data/Store.h"
+#include "ProgramFixture.h"
+#include "RegisterFixture.h"
+#include "statistics/UntStat.h"
+#include "widgets/DbControls.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+using namespace dorvani;
+using test::Program;
+
+class TstStat : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Program> p;
+
+    int citizen(const QString &surname)
+    {
+        return Store::instance()
+            .run("INSERT INTO POLITES (EPITHETO, ONOMA, PATR) VALUES (?, 'ΝΙΚΟΣ', '')", {surname})
+            .lastId.toInt();
+    }
+    void vote(int who, const QString &name, const QVariant &votes)
+    {
+        Store::instance().run("INSERT INTO POLITES_SYNYPOPS (POLITESID, SYNYPOPS, VOTES) VALUES (?, ?, ?)",
+                              {who, name, votes});
+    }
+    void open(const std::function<void(TStatFrm *)> &play)
+    {
+        p->ui.onExecOnce["StatFrm"].enqueue([play](QDialog *d) {
+            play(static_cast<TStatFrm *>(d));
+            return d->result();
+        });
+        p->main()->action("&ΣΤΑΤΙΣΤΙΚΑ")->trigger();
+    }
+
+private slots:
+    void init()
+    {
+        p = std::make_unique<Program>();
+        QVERIFY(p->start());
+        test::RegisterFixture::fill();
+        const int b = citizen("ΒΑΣΙΛΕΙΟΥ");
+        const int a = citizen("ΑΝΤΩΝΙΟΥ");
+        const int z = citizen("ΖΕΡΒΑΣ");
+        vote(b, "ΑΛΦΑ ΑΛΦΑΣ", 4);
+        vote(a, "ΑΛΦΑ ΑΛΦΑΣ", 3);
+        vote(z, "ΑΛΦΑ ΑΛΦΑΣ", 0);
+        vote(z, "ΒΗΤΑ ΒΗΤΑΣ", QVariant(QMetaType::fromType<int>()));
+        p->ui.clearLog();
+    }
+    void cleanup()
+    {
+        if (p)
+            QVERIFY2(p->ui.unexpected.isEmpty(), qPrintable(p->ui.unexpected.join("; ")));
+        p.reset();
+    }
+
+    void figuresOfOneCoCandidate()
+    {
+        QVERIFY(p->main()->action("&ΣΤΑΤΙΣΤΙΚΑ")->isEnabled());
+        QStringList surnames;
+        QString count, sum;
+        open([&](TStatFrm *s) {
+            QVERIFY(s->DBLookupComboBox1->selectText("ΑΛΦΑ ΑΛΦΑΣ"));
+            s->BitBtn1->click();
+            count = s->Label2->text();
+            sum = s->Label3->text();
+            auto *m = s->DBGrid1->model();
+            for (int r = 0; r < m->rowCount(); ++r)
+                surnames << m->index(r, 0).data().toString();
+            s->reject();
+        });
+        QCOMPARE(count, QString("Βρέθηκαν 2 έγγραφες"));
+        QCOMPARE(sum, QString("Ο(η) ΑΛΦΑ ΑΛΦΑΣ μαζεύει 7 ψήφους"));
+        QCOMPARE(surnames, QStringList({"ΑΝΤΩΝΙΟΥ", "ΒΑΣΙΛΕΙΟΥ"}));
+    }
+
+    void emptyVotesGiveZero()
+    {
+        QString count, sum;
+        int rows = -1;
+        open([&](TStatFrm *s) {
+            QVERIFY(s->DBLookupComboBox1->selectText("ΒΗΤΑ ΒΗΤΑΣ"));
+            s->BitBtn1->click();
+            count = s->Label2->text();
+            sum = s->Label3->text();
+            rows = s->DBGrid1->model()->rowCount();
+            s->reject();
+        });
+        QCOMPARE(count, QString("Βρέθηκαν 0 έγγραφες"));
+        QCOMPARE(sum, QString("Ο(η) ΒΗΤΑ ΒΗΤΑΣ μαζεύει 0 ψήφους"));
+        QCOMPARE(rows, 0);
+    }
+
+    void noChoiceIsAMessage()
+    {
+        open([&](TStatFrm *s) {
+            s->BitBtn1->click();
+            QVERIFY(s->Label2->text().isEmpty());
+            s->reject();
+        });
+        QCOMPARE(p->ui.messages(), QStringList({"Παρακαλώ επιλέξτε έναν Συνυποψήφιο"}));
+    }
+};
+
+QTEST_MAIN(TstStat)
+#include "tst_stat.moc"
