@@ -2,6 +2,7 @@
 
 #include "citizens/CitizenScreens.h"
 #include "data/DataModule.h"
+#include "statistics/UntStatTotPSHFOI.h"
 #include "statistics/VoteStatistics.h"
 #include "widgets/DbControls.h"
 #include "widgets/FormParts.h"
@@ -12,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMdiSubWindow>
 #include <QPointer>
 #include <QPushButton>
 #include <QShowEvent>
@@ -163,6 +165,13 @@ void registerStatisticsScreens(MainWindow &main, TDataMdl &dm)
             return;
         g_stat->reset();
         ui().exec(g_stat);
+    });
+    Screens::add("TStatTotPSHFOIFrm", [&main, &dm] {
+        QMdiSubWindow *sub = main.openChild("StatTotPSHFOIFrm", [&dm] { return new TStatTotPSHFOIFrm(dm); });
+        sub->showMaximized();
+        // The town list is prepared again each time, even for a window already open.
+        if (auto *frm = qobject_cast<TStatTotPSHFOIFrm *>(sub->widget()))
+            frm->prepare();
     });
     CitizenScreens::setReturn(CitizenScreens::Statistics, [](int autonum) {
         if (g_stat)

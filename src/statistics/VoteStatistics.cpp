@@ -1,5 +1,6 @@
 #include "statistics/VoteStatistics.h"
 
+#include "data/GreekText.h"
 #include "data/Store.h"
 #include "platform/Registry.h"
 
@@ -94,29 +95,40 @@ QList<VoteStatistics::SummaryRow> VoteStatistics::summary(const SummaryChoice &c
     return rows;
 }
 
-QString VoteStatistics::distributionSql(int nomos)
+QString VoteStatistics::distributionSql(int nomos, const Place &place)
 {
+    QString where = "E1.NOMOS = " + QString::number(nomos);
+    if (!place.town.trimmed().isEmpty())
+        where += " AND E1.POLH = " + sqlQuote(greekUpper(place.town.trimmed()));
+    if (place.dhmos > 0)
+        where += " AND E1.DHMOS = " + QString::number(place.dhmos);
+    if (place.eparxia > 0)
+        where += " AND E1.EPARXIA = " + QString::number(place.eparxia);
     // A distribution row names its town by the first TownWidth characters of the name, and
     // counts only while its citizen exists.
     return QString("SELECT E1.EPARXIA, E1.DHMOS, E1.POLH, COALESCE(SUM(E2.VOTES), 0) AS \"SUM OF VOTES\" "
                    "FROM POLEIS E1 JOIN TOT_PSHFOI E2 ON substr(E1.POLH, 1, %1) = E2.POLH "
                    "JOIN POLITES E3 ON E3.AUTONUM = E2.POLITESID "
-                   "WHERE E1.NOMOS = %2 GROUP BY E1.EPARXIA, E1.DHMOS, E1.POLH "
+                   "WHERE %2 GROUP BY E1.EPARXIA, E1.DHMOS, E1.POLH "
                    "ORDER BY E1.EPARXIA, E1.DHMOS, E1.POLH")
         .arg(TownWidth)
-        .arg(nomos);
+        .arg(where);
 }
 
-QList<VoteStatistics::TownRow> VoteStatistics::distribution(int nomos)
+QList<VoteStatistics::TownRow> VoteStatistics::distribution(int nomos, const Place &place)
 {
     QList<TownRow> rows;
     if (nomos <= 0)
         return rows;
-    QSqlQuery q = Store::instance().exec(distributionSql(nomos));
+    QSqlQuery q = Store::instance().exec(distributionSql(nomos, place));
     while (q.next())
         rows << TownRow{q.value(0).toInt(), q.value(1).toInt(), q.value(2).toString(), q.value(3).toLongLong()};
     return rows;
 }
+
+QString VoteStatistics::distributionSql(int nomos) { return distributionSql(nomos, Place()); }
+
+QList<VoteStatistics::TownRow> VoteStatistics::distribution(int nomos) { return distribution(nomos, Place()); }
 
 qint64 VoteStatistics::distributionTotal(int nomos)
 {

@@ -46,7 +46,15 @@ public:
         QString town;
         qint64 votes = 0;
     };
+    // The places chosen: a town by name, a municipality and a province by AUTONUM (0: any).
+    struct Place {
+        QString town;
+        int dhmos = 0;
+        int eparxia = 0;
+    };
+    static QString distributionSql(int nomos, const Place &place);
     static QString distributionSql(int nomos);
+    static QList<TownRow> distribution(int nomos, const Place &place);
     static QList<TownRow> distribution(int nomos);
     static qint64 distributionTotal(int nomos);
     // The AUTONUM of the home prefecture named in the settings, 0 when there is none.

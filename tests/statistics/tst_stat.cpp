@@ -4,6 +4,7 @@
 #include "ProgramFixture.h"
 #include "RegisterFixture.h"
 #include "statistics/UntStat.h"
+#include "statistics/UntStatTotPSHFOI.h"
 #include "widgets/DbControls.h"
 
 #include <QLabel>
@@ -16,6 +17,17 @@ class TstStat : public QObject {
     Q_OBJECT
 
     std::unique_ptr<Program> p;
+    test::RegisterFixture f;
+
+    void town(int who, const QString &name, const QVariant &votes)
+    {
+        Store::instance().run("INSERT INTO TOT_PSHFOI (POLITESID, POLH, VOTES) VALUES (?, ?, ?)", {who, name, votes});
+    }
+    TStatTotPSHFOIFrm *distributionWindow()
+    {
+        p->main()->action("ΣΤΑΤΙΣΤΙΚΑ KATANOMΗΣ ΨΗΦΩΝ")->trigger();
+        return p->main()->findChild<TStatTotPSHFOIFrm *>();
+    }
 
     int citizen(const QString &surname)
     {
@@ -42,7 +54,7 @@ private slots:
     {
         p = std::make_unique<Program>();
         QVERIFY(p->start());
-        test::RegisterFixture::fill();
+        f = test::RegisterFixture::fill(QTest::currentTestFunction() != QByteArray("distributionWithoutHome"));
         const int b = citizen("ΒΑΣΙΛΕΙΟΥ");
         const int a = citizen("ΑΝΤΩΝΙΟΥ");
         const int z = citizen("ΖΕΡΒΑΣ");
@@ -50,6 +62,10 @@ private slots:
         vote(a, "ΑΛΦΑ ΑΛΦΑΣ", 3);
         vote(z, "ΑΛΦΑ ΑΛΦΑΣ", 0);
         vote(z, "ΒΗΤΑ ΒΗΤΑΣ", QVariant(QMetaType::fromType<int>()));
+        town(a, "ΤΡΙΠΟΛΗ", 2);
+        town(b, "ΤΡΙΠΟΛΗ", 3);
+        town(b, "ΚΑΨΑΣ", QVariant(QMetaType::fromType<int>()));
+        town(z, "ΠΑΤΡΑ", 8);
         p->ui.clearLog();
     }
     void cleanup()
@@ -104,6 +120,37 @@ private slots:
             s->reject();
         });
         QCOMPARE(p->ui.messages(), QStringList({"Παρακαλώ επιλέξτε έναν Συνυποψήφιο"}));
+    }
+
+    void distributionByTown()
+    {
+        TStatTotPSHFOIFrm *w = distributionWindow();
+        QVERIFY(w);
+        w->BitBtn1->click();
+        QCOMPARE(w->Label2->text(), QString("ΣΥΝΟΛΟ ΨΗΦΩΝ : 5"));
+        QStringList rows;
+        auto *m = w->DBGrid1->model();
+        for (int r = 0; r < m->rowCount(); ++r)
+            rows << m->index(r, 0).data().toString() + "|" + m->index(r, 1).data().toString() + "|"
+                        + m->index(r, 3).data().toString();
+        QCOMPARE(rows, QStringList({"ΚΑΨΑΣ|ΤΡΙΠΟΛΗΣ|0", "ΤΡΙΠΟΛΗ|ΤΡΙΠΟΛΗΣ|5"}));
+        QVERIFY(w->DBLookupComboBox1->selectText("ΤΡΙΠΟΛΗ"));
+        w->BitBtn1->click();
+        QCOMPARE(w->Label2->text(), QString("ΣΥΝΟΛΟ ΨΗΦΩΝ : 5"));
+        QCOMPARE(w->DBGrid1->model()->rowCount(), 1);
+        QVERIFY(w->DBLookupComboBox1->selectText("ΚΑΨΑΣ"));
+        w->BitBtn1->click();
+        QCOMPARE(w->Label2->text(), QString("ΣΥΝΟΛΟ ΨΗΦΩΝ : 0"));
+    }
+
+    void distributionWithoutHome()
+    {
+        TStatTotPSHFOIFrm *w = distributionWindow();
+        QVERIFY(w);
+        w->BitBtn1->click();
+        QCOMPARE(p->ui.messages().size(), 1);
+        QCOMPARE(w->DBGrid1->model()->rowCount(), 0);
+        QCOMPARE(w->Label2->text(), QString("ΣΥΝΟΛΟ ΨΗΦΩΝ : 0"));
     }
 };
 
