@@ -10,6 +10,7 @@
 #include "platform/Printing.h"
 #include "widgets/Ui.h"
 #include "widgets/MainWindow.h"
+#include "widgets/Screens.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -41,10 +42,12 @@ TEditPersFrm::TEditPersFrm(TDataMdl &dm, QWidget *parent) : TCitizenPage(true, d
     connect(BBtnPrint, &QPushButton::clicked, this, [this] { guarded([this] { print(); }); });
     connect(SpeedButton14, &QToolButton::clicked, this, [this] { writeMail(); });
     connect(SpeedButton15, &QToolButton::clicked, this, [this] { openWeb(); });
-    // Dialling and the distribution of votes over the towns come with their own screens.
+    // Dialling comes with its own screen; the distribution of votes over the towns opens
+    // for this citizen once its screen is there.
     for (QToolButton *b : DialButtons)
         b->setEnabled(false);
-    SpeedButton18->setEnabled(false);
+    SpeedButton18->setEnabled(Screens::has("TTotPSHFOIDlg"));
+    connect(SpeedButton18, &QToolButton::clicked, this, [] { Screens::run("TTotPSHFOIDlg"); });
 }
 
 TEditPersFrm::~TEditPersFrm() = default;

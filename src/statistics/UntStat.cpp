@@ -3,6 +3,8 @@
 #include "citizens/CitizenScreens.h"
 #include "data/DataModule.h"
 #include "statistics/UntStatTotPSHFOI.h"
+#include "statistics/UntTotPSHFOI.h"
+#include "citizens/UntEditPers.h"
 #include "statistics/VoteStatistics.h"
 #include "widgets/DbControls.h"
 #include "widgets/FormParts.h"
@@ -23,6 +25,7 @@ namespace dorvani {
 
 namespace {
 QPointer<TStatFrm> g_stat;
+QPointer<TTotPSHFOIDlg> g_tot;
 
 const QList<DatasetModel::Column> &columns()
 {
@@ -165,6 +168,18 @@ void registerStatisticsScreens(MainWindow &main, TDataMdl &dm)
             return;
         g_stat->reset();
         ui().exec(g_stat);
+    });
+    g_tot = new TTotPSHFOIDlg(dm, main.widget());
+    // The vote distribution of the citizen on the editing screen.
+    Screens::add("TTotPSHFOIDlg", [&main] {
+        int autonum = 0;
+        for (QWidget *w : main.openChildren())
+            if (auto *e = qobject_cast<TEditPersFrm *>(w))
+                autonum = e->citizenNumber();
+        if (!g_tot || autonum <= 0)
+            return;
+        g_tot->openFor(autonum);
+        ui().exec(g_tot);
     });
     Screens::add("TStatTotPSHFOIFrm", [&main, &dm] {
         QMdiSubWindow *sub = main.openChild("StatTotPSHFOIFrm", [&dm] { return new TStatTotPSHFOIFrm(dm); });

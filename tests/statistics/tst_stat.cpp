@@ -5,6 +5,13 @@
 #include "RegisterFixture.h"
 #include "statistics/UntStat.h"
 #include "statistics/UntStatTotPSHFOI.h"
+#include "statistics/UntTotPSHFOI.h"
+#include "citizens/CitizenScreens.h"
+#include "citizens/UntEditPers.h"
+#include "data/DataModule.h"
+#include "widgets/MainWindow.h"
+
+#include <QToolButton>
 #include "widgets/DbControls.h"
 
 #include <QLabel>
@@ -141,6 +148,37 @@ private slots:
         QVERIFY(w->DBLookupComboBox1->selectText("ΚΑΨΑΣ"));
         w->BitBtn1->click();
         QCOMPARE(w->Label2->text(), QString("ΣΥΝΟΛΟ ΨΗΦΩΝ : 0"));
+    }
+
+    void distributionOfOneCitizen()
+    {
+        const int a = Store::instance().scalar("SELECT AUTONUM FROM POLITES WHERE EPITHETO = 'ΑΝΤΩΝΙΟΥ'").toInt();
+        CitizenScreens::edit(a, CitizenScreens::CitizenList);
+        TEditPersFrm *e = nullptr;
+        for (QWidget *w : MainWindow::instance()->openChildren())
+            if (auto *x = qobject_cast<TEditPersFrm *>(w))
+                e = x;
+        QVERIFY(e);
+        QVERIFY(e->SpeedButton18->isEnabled());
+        QStringList towns;
+        bool townEditable = true;
+        p->ui.onExecOnce["TotPSHFOIDlg"].enqueue([&](QDialog *d) {
+            auto *dlg = static_cast<TTotPSHFOIDlg *>(d);
+            auto *m = dlg->DBGrid1->model();
+            for (int r = 0; r < m->rowCount(); ++r)
+                towns << m->index(r, 0).data().toString();
+            townEditable = dlg->DBGrid1->itemDelegateForColumn(0)->createEditor(dlg, {}, m->index(0, 0)) != nullptr;
+            const int kapsas = int(towns.indexOf("ΚΑΨΑΣ"));
+            m->setData(m->index(kapsas, 1), 4);
+            dlg->reject();
+            return d->result();
+        });
+        e->SpeedButton18->click();
+        towns.sort();
+        QCOMPARE(towns, QStringList({"ΔΗΜΗΤΣΑΝΑ", "ΚΑΨΑΣ", "ΤΡΙΠΟΛΗ"}));
+        QVERIFY(!townEditable);
+        QCOMPARE(Store::instance().scalar("SELECT VOTES FROM TOT_PSHFOI WHERE POLH = 'ΚΑΨΑΣ' AND POLITESID = ?", {a}).toInt(), 4);
+        QVERIFY(!p->dm().TblTotPSHFOI->filtered());
     }
 
     void distributionWithoutHome()
