@@ -4,6 +4,7 @@
 // Saving writes citizens; run it on a copy of a register you keep.
 #include "BenchHarness.h"
 #include "BenchSearches.h"
+#include "BenchStatistics.h"
 
 #include "platform/AppContext.h"
 #include "citizens/CitizenStore.h"
@@ -96,7 +97,8 @@ int main(int argc, char **argv)
     QCommandLineParser parser;
     QCommandLineOption home("home", "The program folder of the register.", "DIR");
     QCommandLineOption runs("runs", "How many times each case runs.", "N", "5");
-    parser.addOptions({home, runs});
+    QCommandLineOption statisticsOnly("statistics", "Only the vote statistics.");
+    parser.addOptions({home, runs, statisticsOnly});
     parser.addHelpOption();
     parser.process(app);
     if (!parser.isSet(home)) {
@@ -110,6 +112,10 @@ int main(int argc, char **argv)
     TDataMdl dm;
     const int citizens = store.scalar("SELECT COUNT(*) FROM POLITES").toInt();
     std::printf("register: %d citizens in %s\n\n", citizens, qPrintable(store.mainFile()));
+    if (parser.isSet(statisticsOnly)) {
+        dorvani::bench::benchStatistics(times);
+        return 0;
+    }
 
     // ---- searches up to their first screen, beside the raw engine
     std::printf("Citizen search up to its first screen of %d rows: the data path (the statement run, the\n"
@@ -248,5 +254,6 @@ int main(int argc, char **argv)
     store.exec("DELETE FROM SpecialNotes WHERE POLITES_ID IN (SELECT AUTONUM FROM POLITES WHERE EPITHETO LIKE "
                "'ΔΟΚΙΜΑΣΤΙΚΟΣ%')");
     store.exec("DELETE FROM POLITES WHERE EPITHETO LIKE 'ΔΟΚΙΜΑΣΤΙΚΟΣ%'");
+    dorvani::bench::benchStatistics(times);
     return 0;
 }
