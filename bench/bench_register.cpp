@@ -6,6 +6,7 @@
 #include "BenchHarness.h"
 #include "BenchLetters.h"
 #include "BenchSearches.h"
+#include "BenchStatistics.h"
 
 #include "platform/AppContext.h"
 #include "citizens/CitizenStore.h"
@@ -103,7 +104,8 @@ int main(int argc, char **argv)
     QCommandLineOption home("home", "The program folder of the register.", "DIR");
     QCommandLineOption runs("runs", "How many times each case runs.", "N", "5");
     QCommandLineOption lettersOnly("letters", "Only the letter run.");
-    parser.addOptions({home, runs, lettersOnly});
+    QCommandLineOption statisticsOnly("statistics", "Only the vote statistics.");
+    parser.addOptions({home, runs, lettersOnly, statisticsOnly});
     parser.addHelpOption();
     parser.process(app);
     if (!parser.isSet(home)) {
@@ -120,6 +122,10 @@ int main(int argc, char **argv)
     std::printf("register: %d citizens in %s\n\n", citizens, qPrintable(store.mainFile()));
     if (parser.isSet(lettersOnly)) {
         benchLetters(times);
+        return 0;
+    }
+    if (parser.isSet(statisticsOnly)) {
+        dorvani::bench::benchStatistics(times);
         return 0;
     }
 
@@ -327,5 +333,6 @@ int main(int argc, char **argv)
     store.exec("DELETE FROM POLITES WHERE EPITHETO LIKE 'ΔΟΚΙΜΑΣΤΙΚΟΣ%'");
 
     benchLetters(times);
+    dorvani::bench::benchStatistics(times);
     return 0;
 }

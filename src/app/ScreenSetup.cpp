@@ -8,6 +8,7 @@
 #include "search/SearchScreens.h"
 #include "letters/LetterScreens.h"
 #include "telephone/TelephoneScreens.h"
+#include "statistics/UntStat.h"
 
 namespace dorvani {
 
@@ -23,6 +24,7 @@ void registerScreens(TMainFrm &main, TDataMdl &dm)
     registerBodyScreens(main, dm);
     registerLetterScreens(main, dm);
     registerTelephoneScreens(main, dm);
+    registerStatisticsScreens(main, dm);
 }
 
 } // namespace dorvani

@@ -10,6 +10,7 @@
 #include "platform/Printing.h"
 #include "widgets/Ui.h"
 #include "widgets/MainWindow.h"
+#include "widgets/Screens.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -61,8 +62,9 @@ TEditPersFrm::TEditPersFrm(TDataMdl &dm, QWidget *parent) : TCitizenPage(true, d
                 guarded([field] { dialler()(field->text()); });
         });
     }
-    // The distribution of votes over the towns comes with its own screen.
-    SpeedButton18->setEnabled(false);
+    // The distribution of votes over the towns opens for this citizen once its screen is there.
+    SpeedButton18->setEnabled(Screens::has("TTotPSHFOIDlg"));
+    connect(SpeedButton18, &QToolButton::clicked, this, [] { Screens::run("TTotPSHFOIDlg"); });
 }
 
 TEditPersFrm::~TEditPersFrm() = default;

@@ -1,0 +1,183 @@
+// The vote figures over a small register whose sums are known by hand: empty and zero votes,
+// the rows of a deleted citizen, a co-candidate with a quote in the name, a town whose name
+// is longer than the distribution rows keep, and a program with no home prefecture. Every
+// figure is also checked by a plain SELECT beside it.
+#include "statistics/VoteStatistics.h"
+#include "data/Store.h"
+#include "RegisterFixture.h"
+#include "StoreFixture.h"
+#include "TestSupport.h"
+
+#include <QTest>
+
+using namespace dorvani;
+
+namespace {
+const QString Alfa = "ΑΛΦΑ ΑΛΦΑΣ";
+const QString Vita = "ΒΗΤΑ ΒΗΤΑΣ";
+const QString Quoted = "ΓΑΜΑ Ο'ΓΚΑ";
+const QString LongTown = "ΑΓΙΟΣ ΚΩΝΣΤΑΝΤΙΝΟΣ ΚΑΙ ΕΛΕΝΗ ΤΗΣ ΜΑΝΤΙΝΕΙΑΣ ΑΡΚΑΔΙΑΣ"; // over 35 letters
+} // namespace
+
+class TstVoteStatistics : public test::StoreTest {
+    Q_OBJECT
+
+    test::RegisterFixture f;
+    int a = 0, b = 0, c = 0;
+    const int gone = 9999; // a citizen deleted, whose rows were left behind
+
+    int citizen(const QString &surname, const QVariant &centre)
+    {
+        return Store::instance()
+            .run("INSERT INTO POLITES (EPITHETO, ONOMA, PATR, ASKHSH) VALUES (?, 'ΝΙΚΟΣ', '', ?)", {surname, centre})
+            .lastId.toInt();
+    }
+    void vote(int who, const QString &name, const QVariant &votes)
+    {
+        Store::instance().run("INSERT INTO POLITES_SYNYPOPS (POLITESID, SYNYPOPS, VOTES) VALUES (?, ?, ?)",
+                              {who, name, votes});
+    }
+    void town(int who, const QString &name, const QVariant &votes)
+    {
+        Store::instance().run("INSERT INTO TOT_PSHFOI (POLITESID, POLH, VOTES) VALUES (?, ?, ?)",
+                              {who, name.left(35), votes});
+    }
+    qint64 plain(const QString &sql) { return Store::instance().scalar(sql).toLongLong(); }
+
+    void fillVotes()
+    {
+        a = citizen("ΑΝΤΩΝΙΟΥ", f.centre);
+        b = citizen("ΒΑΣΙΛΕΙΟΥ", f.centre);
+        c = citizen("ΓΕΩΡΓΙΟΥ", QVariant(QMetaType::fromType<int>()));
+        vote(a, Alfa, 3);
+        vote(a, Vita, QVariant(QMetaType::fromType<int>()));
+        vote(b, Alfa, 0);
+        vote(b, Vita, 2);
+        vote(b, Quoted, 4);
+        vote(c, Alfa, 5);
+        vote(gone, Alfa, 7);
+        Store::instance().run("INSERT INTO POLEIS (NOMOS, EPARXIA, DHMOS, POLH, TK) VALUES (?, ?, ?, ?, '')",
+                              {f.arkadia, f.mantineia, f.tripolis, LongTown});
+        town(a, "ΤΡΙΠΟΛΗ", 2);
+        town(a, "ΚΑΨΑΣ", QVariant(QMetaType::fromType<int>()));
+        town(a, LongTown, 6);
+        town(a, "ΠΑΤΡΑ", 9);
+        town(b, "ΤΡΙΠΟΛΗ", 1);
+        town(gone, "ΤΡΙΠΟΛΗ", 10);
+    }
+
+private slots:
+    void cleanup() { closeStore(); }
+
+    void coCandidate_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<qint64>("count");
+        QTest::addColumn<qint64>("votes");
+        QTest::newRow("zero, empty and deleted left out") << Alfa << qint64(2) << qint64(8);
+        QTest::newRow("empty vote is no vote") << Vita << qint64(1) << qint64(2);
+        QTest::newRow("quote in the name") << Quoted << qint64(1) << qint64(4);
+        QTest::newRow("nobody votes") << "ΚΑΝΕΙΣ" << qint64(0) << qint64(0);
+    }
+    void coCandidate()
+    {
+        QFETCH(QString, name);
+        QFETCH(qint64, count);
+        QFETCH(qint64, votes);
+        openStore();
+        f = test::RegisterFixture::fill();
+        fillVotes();
+        const auto t = VoteStatistics::coCandidate(name);
+        QCOMPARE(t.count, count);
+        QCOMPARE(t.votes, votes);
+        const QString where = " FROM POLITES_SYNYPOPS WHERE VOTES > 0 AND SYNYPOPS = " + sqlQuote(name)
+                              + " AND POLITESID IN (SELECT AUTONUM FROM POLITES)";
+        QCOMPARE(plain("SELECT COUNT(*)" + where), count);
+        QCOMPARE(plain("SELECT COALESCE(SUM(VOTES), 0)" + where), votes);
+        QSqlQuery q = Store::instance().exec(VoteStatistics::citizensSql(name));
+        qint64 listed = 0, sum = 0;
+        while (q.next()) {
+            ++listed;
+            sum += q.value("VOTES").toLongLong();
+        }
+        QCOMPARE(listed, count);
+        QCOMPARE(sum, votes);
+    }
+
+    void summary()
+    {
+        openStore();
+        f = test::RegisterFixture::fill();
+        fillVotes();
+        VoteStatistics::SummaryChoice all;
+        auto rows = VoteStatistics::summary(all);
+        QCOMPARE(rows.size(), 3);
+        QCOMPARE(rows[0].name, Alfa);
+        QCOMPARE(rows[0].votes, qint64(8));
+        QCOMPARE(rows[1].name, Vita);
+        QCOMPARE(rows[1].votes, qint64(2));
+        QCOMPARE(rows[2].votes, qint64(4));
+        for (const auto &r : rows)
+            QCOMPARE(r.votes, VoteStatistics::coCandidate(r.name).votes);
+
+        VoteStatistics::SummaryChoice chosen;
+        chosen.names = {Alfa, Quoted};
+        rows = VoteStatistics::summary(chosen);
+        QCOMPARE(rows.size(), 2);
+        QCOMPARE(rows[1].name, Quoted);
+
+        VoteStatistics::SummaryChoice centre;
+        centre.byCentre = centre.byDhmos = centre.byEparxia = true;
+        centre.centre = f.centre;
+        rows = VoteStatistics::summary(centre);
+        QCOMPARE(rows.size(), 3); // the citizen without a centre is not placed
+        QCOMPARE(rows[0].votes, qint64(3));
+        QCOMPARE(rows[0].centre, f.centre);
+        QCOMPARE(rows[0].dhmos, f.tripolis);
+        QCOMPARE(rows[0].eparxia, f.mantineia);
+        QCOMPARE(plain("SELECT SUM(E1.VOTES) FROM POLITES_SYNYPOPS E1, POLITES E2 WHERE E1.POLITESID = E2.AUTONUM "
+                       "AND E1.VOTES > 0 AND E2.ASKHSH = "
+                       + QString::number(f.centre)),
+                 qint64(9));
+
+        VoteStatistics::SummaryChoice province;
+        province.byEparxia = true;
+        province.eparxia = f.gortynia;
+        QVERIFY(VoteStatistics::summary(province).isEmpty());
+    }
+
+    void distribution()
+    {
+        openStore();
+        f = test::RegisterFixture::fill();
+        fillVotes();
+        const int home = VoteStatistics::homePrefecture();
+        QCOMPARE(home, f.arkadia);
+        const auto rows = VoteStatistics::distribution(home);
+        QMap<QString, qint64> byTown;
+        for (const auto &r : rows)
+            byTown[r.town] = r.votes;
+        QCOMPARE(byTown.value("ΤΡΙΠΟΛΗ"), qint64(3)); // the deleted citizen's 10 left out
+        QCOMPARE(byTown.value("ΚΑΨΑΣ", -1), qint64(0)); // only an empty vote
+        QCOMPARE(byTown.value(LongTown), qint64(6));
+        QVERIFY(!byTown.contains("ΠΑΤΡΑ")); // another prefecture
+        QCOMPARE(VoteStatistics::distributionTotal(home), qint64(9));
+        QCOMPARE(plain("SELECT SUM(VOTES) FROM TOT_PSHFOI WHERE POLITESID IN (SELECT AUTONUM FROM POLITES) AND POLH IN "
+                       "(SELECT substr(POLH, 1, 35) FROM POLEIS WHERE NOMOS = "
+                       + QString::number(f.arkadia) + ")"),
+                 qint64(9));
+    }
+
+    void noHomePrefecture()
+    {
+        openStore();
+        f = test::RegisterFixture::fill(false);
+        fillVotes();
+        QCOMPARE(VoteStatistics::homePrefecture(), 0);
+        QVERIFY(VoteStatistics::distribution(0).isEmpty());
+        QCOMPARE(VoteStatistics::distributionTotal(0), qint64(0));
+    }
+};
+
+QTEST_MAIN(TstVoteStatistics)
+#include "tst_votestatistics.moc"
