@@ -1,6 +1,7 @@
 #include "citizens/CitizenStore.h"
 
 #include "data/Schema.h"
+#include "data/SqlText.h"
 #include "data/Store.h"
 #include "data/Telephones.h"
 
@@ -36,8 +37,6 @@ QList<QPair<QString, QVariant>> storedFields(const QVariantMap &fields)
     }
     return out;
 }
-
-QString quotedName(const QString &n) { return '"' + n + '"'; }
 
 void insertVotes(Store &s, int autonum, const QList<CoCandidateVotes> &votes)
 {
@@ -106,7 +105,7 @@ int CitizenStore::insert(const CitizenRecord &r)
     QStringList cols, marks;
     QVariantList binds;
     for (const auto &[name, value] : fields) {
-        cols << quotedName(name);
+        cols << sqlIdent(name);
         marks << "?";
         binds << value;
     }
@@ -129,7 +128,7 @@ void CitizenStore::update(const CitizenRecord &r, int homeNomos)
     QStringList sets;
     QVariantList binds;
     for (const auto &[name, value] : fields) {
-        sets << quotedName(name) + " = ?";
+        sets << sqlIdent(name) + " = ?";
         binds << value;
     }
     Transaction tx(s);

@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QMutex>
-#include <QSet>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -17,14 +16,6 @@
 #include <sqlite3.h>
 
 namespace dorvani {
-
-namespace {
-QSet<BackgroundAggregate *> &passes()
-{
-    static QSet<BackgroundAggregate *> r;
-    return r;
-}
-} // namespace
 
 struct BackgroundAggregate::Shared {
     QMutex mutex;
@@ -43,7 +34,8 @@ BackgroundAggregate::BackgroundAggregate(Dataset *ds, const QStringList &express
     const QString file = Store::instance().mainFile();
     std::shared_ptr<Shared> shared = m_shared;
     m_running = true;
-    passes().insert(this);
+    // The pass stops before the data files close.
+    connect(&Store::instance(), &Store::aboutToClose, this, &BackgroundAggregate::cancel);
     m_shared->thread.reset(QThread::create([this, shared, sql, st, file] {
         QVariantList values;
         QString error;
@@ -100,7 +92,6 @@ BackgroundAggregate::~BackgroundAggregate()
 
 void BackgroundAggregate::cancel()
 {
-    passes().remove(this);
     if (!m_shared->thread)
         return;
     m_shared->cancelled = true;
@@ -129,7 +120,6 @@ void BackgroundAggregate::deliver(const QVariantList &values, const QString &err
     if (!m_running)
         return;
     m_running = false;
-    passes().remove(this);
     m_values = values;
     m_error = error;
     if (!error.isEmpty() || values.isEmpty()) {
@@ -139,13 +129,6 @@ void BackgroundAggregate::deliver(const QVariantList &values, const QString &err
     if (m_ds && m_ds->rowsGeneration() == m_generation)
         m_ds->learnCount(values.first().toInt());
     emit finished(values);
-}
-
-void BackgroundAggregate::cancelAll()
-{
-    const QSet<BackgroundAggregate *> all = passes();
-    for (BackgroundAggregate *a : all)
-        a->cancel();
 }
 
 } // namespace dorvani

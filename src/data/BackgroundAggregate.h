@@ -24,16 +24,14 @@ public:
     ~BackgroundAggregate() override;
 
     bool running() const { return m_running; }
-    // Stops the pass (the result is not delivered) and waits for the thread.
+    // Stops the pass (the result is not delivered) and waits for the thread; done by itself
+    // when the store announces it is closing.
     void cancel();
     // Waits for the result, at most the given milliseconds (-1: as long as it takes); true
     // when it came, and then it has been delivered.
     bool wait(int ms = -1);
     QVariantList values() const { return m_values; } // the count first, then each expression
     QString error() const { return m_error; }
-
-    // Every running pass, stopped before the data files are closed.
-    static void cancelAll();
 
 signals:
     void finished(const QVariantList &values);

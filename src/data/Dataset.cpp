@@ -1,6 +1,7 @@
 #include "data/Dataset.h"
 
 #include "data/FilterExpr.h"
+#include "data/SqlText.h"
 
 #include <QDate>
 #include <QLocale>
@@ -12,8 +13,6 @@
 namespace dorvani {
 
 namespace {
-
-QString quoted(const QString &ident) { return '"' + QString(ident).replace('"', "\"\"") + '"'; }
 
 const QLocale &greekLocale()
 {
@@ -218,7 +217,7 @@ int Dataset::lookupId(const QString &table, const QString &keyField, const QStri
     l.table = table;
     l.keyField = keyField;
     l.resultField = resultField;
-    l.sql = QString("SELECT %1 FROM %2 WHERE %3 = ? LIMIT 1").arg(quoted(resultField), quoted(def.name), quoted(keyField));
+    l.sql = QString("SELECT %1 FROM %2 WHERE %3 = ? LIMIT 1").arg(sqlIdent(resultField), sqlIdent(def.name), sqlIdent(keyField));
     l.conn = Store::connectionFor(def.name);
     m_lookups.append(l);
     return int(m_lookups.size()) - 1;
@@ -889,7 +888,7 @@ QString Table::columnsSql() const
 {
     QStringList cols;
     for (const FieldDef &f : m_def->fields)
-        cols << quoted(f.name);
+        cols << sqlIdent(f.name);
     return cols.join(", ");
 }
 
@@ -903,9 +902,9 @@ QString Table::whereSql(QVariantList &binds) const
             for (int i = 0; i < m_linkFields.size(); ++i) {
                 const QVariant v = m_lastLink.value(i);
                 if (v.isNull())
-                    conds << quoted(m_linkFields[i]) + " IS NULL";
+                    conds << sqlIdent(m_linkFields[i]) + " IS NULL";
                 else {
-                    conds << quoted(m_linkFields[i]) + " = ?";
+                    conds << sqlIdent(m_linkFields[i]) + " = ?";
                     binds << v;
                 }
             }
@@ -929,7 +928,7 @@ QString Table::orderSql() const
 QString Table::orderColumn(const QString &field) const
 {
     const FieldDef *fd = m_def->field(field);
-    QString c = quoted(fd ? fd->name : field);
+    QString c = sqlIdent(fd ? fd->name : field);
     if (fd && fd->isText()) {
         if (m_greekOrder)
             c += " COLLATE GREEK";
@@ -952,14 +951,14 @@ QString Table::selectSql() const
     QVariantList binds;
     const QString where = whereSql(binds);
     return QString("SELECT rowid, %1 FROM %2%3 ORDER BY %4")
-        .arg(columnsSql(), quoted(m_def->name), where.isEmpty() ? QString() : " WHERE " + where, orderSql());
+        .arg(columnsSql(), sqlIdent(m_def->name), where.isEmpty() ? QString() : " WHERE " + where, orderSql());
 }
 
 QString Table::countSql() const
 {
     QVariantList binds;
     const QString where = whereSql(binds);
-    return QString("SELECT COUNT(*) FROM %1%2").arg(quoted(m_def->name), where.isEmpty() ? QString() : " WHERE " + where);
+    return QString("SELECT COUNT(*) FROM %1%2").arg(sqlIdent(m_def->name), where.isEmpty() ? QString() : " WHERE " + where);
 }
 
 QVariantList Table::selectBinds() const
@@ -1021,7 +1020,7 @@ const QVector<QVariant> *Table::anchorRow()
         return nullptr;
     if (!m_anchorLoaded) {
         QSqlQuery q = Store::instance().exec(
-            QString("SELECT rowid, %1 FROM %2 WHERE rowid = ?").arg(columnsSql(), quoted(m_def->name)), {m_anchorId},
+            QString("SELECT rowid, %1 FROM %2 WHERE rowid = ?").arg(columnsSql(), sqlIdent(m_def->name)), {m_anchorId},
             connection());
         if (!q.next())
             return nullptr;
@@ -1055,9 +1054,9 @@ int Table::positionOf(qint64 rowid)
     Store &s = Store::instance();
     QStringList orderCols;
     for (const QString &f : m_order)
-        orderCols << quoted(f);
+        orderCols << sqlIdent(f);
     QSqlQuery kq = s.exec(QString("SELECT %1 FROM %2 WHERE rowid = ?")
-                              .arg(orderCols.isEmpty() ? QString("rowid") : orderCols.join(", "), quoted(m_def->name)),
+                              .arg(orderCols.isEmpty() ? QString("rowid") : orderCols.join(", "), sqlIdent(m_def->name)),
                           {rowid}, connection());
     QVariantList keyVals;
     if (kq.next())
@@ -1124,7 +1123,7 @@ int Table::positionOf(qint64 rowid)
         before = terms.isEmpty() ? QString("0") : '(' + terms.join(" OR ") + ')';
     }
     const QString sql = QString("SELECT COUNT(*) FROM %1 WHERE %2%3")
-                            .arg(quoted(m_def->name), where.isEmpty() ? QString() : '(' + where + ") AND ", before);
+                            .arg(sqlIdent(m_def->name), where.isEmpty() ? QString() : '(' + where + ") AND ", before);
     return s.scalar(sql, binds + beforeBinds, connection()).toInt();
 }
 
@@ -1145,11 +1144,11 @@ int Table::locateSql(const QStringList &fields, const QVariantList &values)
         } catch (const DbError &) {
             return -1; // a value the field cannot hold matches no row
         }
-        conds << quoted(fd->name) + " IS ?";
+        conds << sqlIdent(fd->name) + " IS ?";
         binds << v;
     }
     QSqlQuery q = Store::instance().exec(
-        QString("SELECT rowid FROM %1 WHERE %2 ORDER BY %3 LIMIT 1").arg(quoted(m_def->name), conds.join(" AND "), orderSql()),
+        QString("SELECT rowid FROM %1 WHERE %2 ORDER BY %3 LIMIT 1").arg(sqlIdent(m_def->name), conds.join(" AND "), orderSql()),
         binds, connection());
     if (!q.next())
         return -1;
@@ -1228,7 +1227,7 @@ void Table::post()
         const FieldDef &f = m_def->fields[i];
         if (f.kind == FieldKind::AutoInc && (m_state == Edit || m_buffer[i].isNull()))
             continue;
-        cols << quoted(f.name);
+        cols << sqlIdent(f.name);
         QVariant v = m_buffer[i];
         if (f.isText()) {
             // A text field is never null: an unfilled one is empty.
@@ -1246,14 +1245,14 @@ void Table::post()
             for (int i = 0; i < cols.size(); ++i)
                 marks << "?";
             rowid = s.run(QString("INSERT INTO %1 (%2) VALUES (%3)")
-                              .arg(quoted(m_def->name), cols.join(", "), marks.join(", ")),
+                              .arg(sqlIdent(m_def->name), cols.join(", "), marks.join(", ")),
                           binds, connection())
                         .lastId.toLongLong();
         } else if (m_modified) {
             QStringList sets;
             for (const QString &c : cols)
                 sets << c + " = ?";
-            s.run(QString("UPDATE %1 SET %2 WHERE rowid = ?").arg(quoted(m_def->name), sets.join(", ")),
+            s.run(QString("UPDATE %1 SET %2 WHERE rowid = ?").arg(sqlIdent(m_def->name), sets.join(", ")),
                   binds << rowid, connection());
         }
     } catch (...) {
@@ -1303,7 +1302,7 @@ void Table::remove()
     const int pos = m_rec;
     m_writing = true;
     try {
-        Store::instance().run(QString("DELETE FROM %1 WHERE rowid = ?").arg(quoted(m_def->name)), {rowid},
+        Store::instance().run(QString("DELETE FROM %1 WHERE rowid = ?").arg(sqlIdent(m_def->name)), {rowid},
                               connection());
     } catch (...) {
         m_writing = false;

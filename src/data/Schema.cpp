@@ -1,6 +1,7 @@
 #include "data/Schema.h"
 
 #include "data/DbError.h"
+#include "data/SqlText.h"
 
 #include <QDate>
 #include <QHash>
@@ -230,8 +231,6 @@ QVector<TableDef> buildTables()
     return t;
 }
 
-QString quoteIdent(const QString &s) { return '"' + QString(s).replace('"', "\"\"") + '"'; }
-
 } // namespace
 
 int TableDef::fieldIndex(const QString &f) const
@@ -262,7 +261,7 @@ QStringList TableDef::createStatements() const
 {
     QStringList cols;
     for (const FieldDef &f : fields) {
-        QString c = quoteIdent(f.name) + ' ';
+        QString c = sqlIdent(f.name) + ' ';
         switch (f.kind) {
         case FieldKind::Text:
         case FieldKind::Memo: c += "TEXT NOT NULL DEFAULT ''"; break;
@@ -276,19 +275,19 @@ QStringList TableDef::createStatements() const
         cols << c;
     }
     QStringList out;
-    out << QString("CREATE TABLE %1 (%2)").arg(quoteIdent(name), cols.join(", "));
+    out << QString("CREATE TABLE %1 (%2)").arg(sqlIdent(name), cols.join(", "));
     auto identList = [](const QStringList &fs, bool nocase) {
         QStringList q;
         for (const QString &f : fs)
-            q << quoteIdent(f) + (nocase ? " COLLATE NOCASE" : "");
+            q << sqlIdent(f) + (nocase ? " COLLATE NOCASE" : "");
         return q.join(", ");
     };
     if (!uniqueKey.isEmpty())
         out << QString("CREATE UNIQUE INDEX %1 ON %2 (%3)")
-                   .arg(quoteIdent(name + "_KEY"), quoteIdent(name), identList(uniqueKey, false));
+                   .arg(sqlIdent(name + "_KEY"), sqlIdent(name), identList(uniqueKey, false));
     for (const IndexDef &ix : indexes)
         out << QString("CREATE %1INDEX %2 ON %3 (%4)")
-                   .arg(ix.unique ? "UNIQUE " : "", quoteIdent(ix.name), quoteIdent(name),
+                   .arg(ix.unique ? "UNIQUE " : "", sqlIdent(ix.name), sqlIdent(name),
                         identList(ix.fields, ix.caseInsensitive));
     return out;
 }

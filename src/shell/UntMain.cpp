@@ -138,11 +138,11 @@ void TMainFrm::buildMenu()
     };
 
     QMenu *pol = menu("&ΠΟΛΙΤΕΣ");
-    command(pol, "ΝΕΟI", "TNewPersFrm");
-    command(pol, "ΕΜΦΑΝΙΣΗ - ΑΛΛΑΓΕΣ", "TLISTAPOLDlg");
-    command(pol, "ΑΝΑΖΗΤΗΣΗ", "TFindPersFrm");
+    m_repeated.newCitizens = command(pol, "ΝΕΟI", "TNewPersFrm");
+    m_repeated.browse = command(pol, "ΕΜΦΑΝΙΣΗ - ΑΛΛΑΓΕΣ", "TLISTAPOLDlg");
+    m_repeated.search = command(pol, "ΑΝΑΖΗΤΗΣΗ", "TFindPersFrm");
     command(pol, "ΕΙΔΙΚΗ ΑΝΑΖΗΤΗΣΗ", "TSearchSpecialNotesFrm", [this] { specialSearch(); });
-    command(pol, "ΔΙΕΥΘΥΝΣΙΟΓΡΑΦΟΣ", "TFindPersFrm", [this] { addressLabeller(); });
+    m_repeated.labeller = command(pol, "ΔΙΕΥΘΥΝΣΙΟΓΡΑΦΟΣ", "TFindPersFrm", [this] { addressLabeller(); });
     pol->addAction("ΕΙΣΑΓΩΓΗ ΑΠΟ ΑΡΧΕΙΟ ASCII"); // no action
     pol->addAction("ΕΞΑΓΩΓΗ ΣΕ ΑΡΧΕΙΟ ASCII");   // no action
 
@@ -154,13 +154,13 @@ void TMainFrm::buildMenu()
 
     QMenu *eort = menu("ΕΟ&ΡΤΟΛΟΓΙΟ");
     command(eort, "ΔΙΑΧΕΙΡΙΣΗ", "TCelebritiesDlg");
-    command(eort, "ΠΡΟΒΟΛΗ ΕΟΡΤΑΖΟΝΤΩΝ ΗΜΕΡΑΣ", "TPersCelebrDlg");
+    m_repeated.celebrants = command(eort, "ΠΡΟΒΟΛΗ ΕΟΡΤΑΖΟΝΤΩΝ ΗΜΕΡΑΣ", "TPersCelebrDlg");
 
     command(nullptr, "ΓΕΝΕΘΛΙΟΛΟΓΙΟ", "TBirthdayDlg");
 
     QMenu *epist = menu("ΕΠΙΣΤΟΛΟΓΡΑΦΟΣ");
     command(epist, "ΔΙΑΜΟΡΦΩΣΗ ΚΕΙΜΕΝΟΥ", "TKeimenoFrm");
-    command(epist, "ΔΗΜΙΟΥΡΓΙΑ - ΕΚΤΥΠΩΣΗ ΕΠΙΣΤΟΛΩΝ", "TEpistolhFrm");
+    m_repeated.letters = command(epist, "ΔΗΜΙΟΥΡΓΙΑ - ΕΚΤΥΠΩΣΗ ΕΠΙΣΤΟΛΩΝ", "TEpistolhFrm");
 
     QMenu *tako = menu("T.A. - K.O");
     command(tako, "ΝΟΜΑΡΧΙΕΣ", "TNomarxiesDlg");
@@ -210,7 +210,7 @@ void TMainFrm::buildMenu()
     m_tipsAction->setChecked(true);
     connect(m_tipsAction, &QAction::triggered, this, [this] { guarded([this] { toggleTips(); }); });
     bohth->addSeparator();
-    command(bohth, "ΑΡΙΘΜΟΜΗΧΑΝΗ", QString(), [] { Desktop::instance().start(Desktop::Program::Calculator); });
+    m_repeated.calculator = command(bohth, "ΑΡΙΘΜΟΜΗΧΑΝΗ", QString(), [] { Desktop::instance().start(Desktop::Program::Calculator); });
     bohth->addSeparator();
     command(bohth, "ΟΡΙΣΜΟΣ ΧΡΗΣΤΗ", "TKatoxosDlg");
     command(bohth, "ΔΙΑΧΕΙΡΙΣΗ ΚΩΔΙΚΩΝ", QString(), [this] { runKeyManagement(*m_extra, *m_edtPassword); });
@@ -238,10 +238,9 @@ void TMainFrm::buildToolBar()
     ToolBar1->setStyleSheet("QToolBar { background: rgb(82,194,18); }");
 
     // A button that repeats a menu command, with its own hint.
-    auto repeat = [this](const QString &menuCaption, const QString &hint, const QString &glyph, const QColor &c) {
+    auto repeat = [this](QAction *cmd, const QString &hint, const QString &glyph, const QColor &c) {
         auto *tb = new QAction(toolIcon(glyph, c), hint, this);
         tb->setToolTip(hint);
-        QAction *cmd = action(menuCaption);
         if (cmd) {
             connect(tb, &QAction::triggered, cmd, &QAction::trigger);
             auto sync = [tb, cmd] { tb->setEnabled(cmd->isEnabled()); };
@@ -261,17 +260,17 @@ void TMainFrm::buildToolBar()
     };
 
     const QColor blue(40, 90, 160), brown(150, 90, 40), grey(90, 90, 90), purple(120, 60, 140);
-    repeat("ΝΕΟI", "ΝΕΟΙ ΠΟΛΙΤΕΣ", "+", blue);
-    repeat("ΕΜΦΑΝΙΣΗ - ΑΛΛΑΓΕΣ", "ΕΜΦΑΝΙΣΗ - ΑΛΛΑΓΕΣ", "≡", blue);
-    repeat("ΑΝΑΖΗΤΗΣΗ", "ΑΝΑΖΗΤΗΣΗ", "?", blue);
+    repeat(m_repeated.newCitizens, "ΝΕΟΙ ΠΟΛΙΤΕΣ", "+", blue);
+    repeat(m_repeated.browse, "ΕΜΦΑΝΙΣΗ - ΑΛΛΑΓΕΣ", "≡", blue);
+    repeat(m_repeated.search, "ΑΝΑΖΗΤΗΣΗ", "?", blue);
     ToolBar1->addSeparator();
-    repeat("ΔΙΕΥΘΥΝΣΙΟΓΡΑΦΟΣ", "ΔΙΕΥΘΥΝΣΙΟΓΡΑΦΟΣ", "@", brown);
+    repeat(m_repeated.labeller, "ΔΙΕΥΘΥΝΣΙΟΓΡΑΦΟΣ", "@", brown);
     ToolBar1->addSeparator();
-    repeat("ΔΗΜΙΟΥΡΓΙΑ - ΕΚΤΥΠΩΣΗ ΕΠΙΣΤΟΛΩΝ", "ΔΗΜΙΟΥΡΓΙΑ - ΕΚΤΥΠΩΣΗ ΕΠΙΣΤΟΛΗΣ", "✉", brown);
+    repeat(m_repeated.letters, "ΔΗΜΙΟΥΡΓΙΑ - ΕΚΤΥΠΩΣΗ ΕΠΙΣΤΟΛΗΣ", "✉", brown);
     ToolBar1->addSeparator();
-    repeat("ΑΡΙΘΜΟΜΗΧΑΝΗ", "ΑΡΙΘΜΟΜΗΧΑΝΗ", "±", grey);
+    repeat(m_repeated.calculator, "ΑΡΙΘΜΟΜΗΧΑΝΗ", "±", grey);
     ToolBar1->addSeparator();
-    repeat("ΠΡΟΒΟΛΗ ΕΟΡΤΑΖΟΝΤΩΝ ΗΜΕΡΑΣ", "ΠΡΟΒΟΛΗ ΕΟΡΤΑΖΟΝΤΩΝ ΗΜΕΡΑΣ", "★", purple);
+    repeat(m_repeated.celebrants, "ΠΡΟΒΟΛΗ ΕΟΡΤΑΖΟΝΤΩΝ ΗΜΕΡΑΣ", "★", purple);
     ToolBar1->addSeparator();
     plain("WORD", "W", QColor(30, 80, 170), [] { Desktop::instance().start(Desktop::Program::WordProcessor); });
     plain("EXCEL", "X", QColor(20, 120, 60), [] { Desktop::instance().start(Desktop::Program::Spreadsheet); });

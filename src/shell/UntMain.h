@@ -104,6 +104,11 @@ private:
     QMdiArea *m_mdi = nullptr;
     QLabel *m_panels[4] = {};
     QAction *m_tipsAction = nullptr;
+    // The menu commands the toolbar repeats.
+    struct {
+        QAction *newCitizens = nullptr, *browse = nullptr, *search = nullptr, *labeller = nullptr;
+        QAction *letters = nullptr, *calculator = nullptr, *celebrants = nullptr;
+    } m_repeated;
     QList<QAction *> m_topMenus;
     QHash<QAction *, QString> m_screenOf; // the screen a command needs
     TTipsDlg *m_tips = nullptr;

@@ -339,6 +339,21 @@ private slots:
         QVERIFY(!d.error().isEmpty());
     }
 
+    void closingTheStoreStopsItsPasses()
+    {
+        addCitizens(3000);
+        Query *q = m_dm->SearchQry;
+        q->setSql("Select * From POLITES");
+        q->open();
+        BackgroundAggregate a(q, {"SUM(LENGTH(ONOMA))"});
+        QSignalSpy done(&a, &BackgroundAggregate::finished);
+        m_store->close();
+        QVERIFY(!a.running());
+        QCoreApplication::processEvents();
+        QCOMPARE(done.count(), 0);
+        m_store->open(m_home->path("Db"));
+    }
+
     void keysTableHasItsOwnConnection()
     {
         Table *p = m_dm->TblPasswords;

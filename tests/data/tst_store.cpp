@@ -2,6 +2,7 @@
 // the entry keys' own connection, and the refusal of data files that cannot be used.
 #include "data/DataModule.h"
 #include "data/Schema.h"
+#include "data/SqlText.h"
 #include "data/Store.h"
 #include "StoreFixture.h"
 #include "TestSupport.h"
@@ -123,6 +124,14 @@ private slots:
         again.exec("DELETE FROM POLITES");
         again.exec("INSERT INTO POLITES (EPITHETO, ONOMA) VALUES ('Η','Θ')");
         QVERIFY(again.scalar("SELECT AUTONUM FROM POLITES").toInt() > last + 1);
+    }
+
+    void namesAreQuotedWithTheirQuotesDoubled()
+    {
+        QCOMPARE(sqlIdent("POLITES"), QString("\"POLITES\""));
+        QCOMPARE(sqlIdent("TO"), QString("\"TO\""));
+        QCOMPARE(sqlIdent("A\"B"), QString("\"A\"\"B\""));
+        QCOMPARE(sqlIdent(""), QString("\"\""));
     }
 
     void tableNamesResolveWithoutRegardToCase()
