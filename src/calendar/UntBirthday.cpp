@@ -82,9 +82,7 @@ TBirthdayDlg::TBirthdayDlg(TDataMdl &dm, QWidget *parent) : QDialog(parent), m_d
     DBGrid1->setObjectName("DBGrid1");
     DBGrid1->setToolTip("ΜΕ ΔΙΠΛΟ ΑΡΙΣΤΕΡΟ ΠΡΟΒΟΛΗ ΚΑΡΤΕΛΛΑΣ ΠΟΛΙΤΗ");
     DBGrid1->setDataset(dm.CelebrQry, columns());
-    QFont headerFont = DBGrid1->horizontalHeader()->font();
-    headerFont.setBold(true);
-    DBGrid1->horizontalHeader()->setFont(headerFont);
+    form::boldHeader(DBGrid1);
 
     auto *v = new QVBoxLayout(this);
     v->setContentsMargins(0, 0, 0, 0);

@@ -94,8 +94,8 @@ TPrnSettingsDlg::TPrnSettingsDlg(QWidget *parent) : QDialog(parent)
     lay->addLayout(both);
     lay->addLayout(buttons);
 
-    connect(BitBtn4, &QPushButton::clicked, this, [this] { guarded([this] { insertSignature(); }); });
-    connect(BitBtn5, &QPushButton::clicked, this, [this] { guarded([this] { insertPhoto(); }); });
+    connect(BitBtn4, &QPushButton::clicked, this, [this] { guarded([this] { insertPicture("ΕΙΣΑΓΩΓΗ ΥΠΟΓΡΑΦΗΣ", Image2, m_signature, Edit3, Edit4); }); });
+    connect(BitBtn5, &QPushButton::clicked, this, [this] { guarded([this] { insertPicture("ΕΙΣΑΓΩΓΗ ΦΩΤΟΓΡΑΦΙΑΣ", Image1, m_photo, Edit7, Edit8); }); });
     connect(BitBtn3, &QPushButton::clicked, this, [this] {
         m_signature.clear();
         showPicture(Image2, {});
@@ -151,9 +151,10 @@ LetterPageSettings TPrnSettingsDlg::settings() const
     return s;
 }
 
-void TPrnSettingsDlg::insertSignature()
+void TPrnSettingsDlg::insertPicture(const QString &caption, QLabel *preview, QString &chosen, QLineEdit *height,
+                                    QLineEdit *width)
 {
-    const QString path = ui().openFile("ΕΙΣΑΓΩΓΗ ΥΠΟΓΡΑΦΗΣ", AppPaths::entypa(), "Εικόνα Windows (*.bmp)");
+    const QString path = ui().openFile(caption, AppPaths::entypa(), "Εικόνα Windows (*.bmp)");
     if (path.isEmpty())
         return;
     const QImage img = QImageReader(path).read();
@@ -161,26 +162,10 @@ void TPrnSettingsDlg::insertSignature()
         ui().message(QStringLiteral("Η εικόνα %1 δεν μπορεί να διαβαστεί.").arg(QDir::toNativeSeparators(path)));
         return;
     }
-    m_signature = path;
-    showPicture(Image2, path);
-    Edit3->setText(QString::number(img.height()));
-    Edit4->setText(QString::number(img.width()));
-}
-
-void TPrnSettingsDlg::insertPhoto()
-{
-    const QString path = ui().openFile("ΕΙΣΑΓΩΓΗ ΦΩΤΟΓΡΑΦΙΑΣ", AppPaths::entypa(), "Εικόνα Windows (*.bmp)");
-    if (path.isEmpty())
-        return;
-    const QImage img = QImageReader(path).read();
-    if (img.isNull()) {
-        ui().message(QStringLiteral("Η εικόνα %1 δεν μπορεί να διαβαστεί.").arg(QDir::toNativeSeparators(path)));
-        return;
-    }
-    m_photo = path;
-    showPicture(Image1, path);
-    Edit7->setText(QString::number(img.height()));
-    Edit8->setText(QString::number(img.width()));
+    chosen = path;
+    showPicture(preview, path);
+    height->setText(QString::number(img.height()));
+    width->setText(QString::number(img.width()));
 }
 
 void TPrnSettingsDlg::accept()

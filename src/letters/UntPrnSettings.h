@@ -26,8 +26,8 @@ public:
     // The fields and previews from the saved settings.
     void fill();
     LetterPageSettings settings() const;
-    void insertSignature();
-    void insertPhoto();
+    // A picture chosen from Entypa: shown in its preview, its size into the two fields.
+    void insertPicture(const QString &caption, QLabel *preview, QString &chosen, QLineEdit *height, QLineEdit *width);
     void accept() override;
 
 private:

@@ -36,13 +36,6 @@ const QList<DatasetModel::Column> &columns()
     return c;
 }
 
-void paint(QWidget *w, const QColor &c)
-{
-    w->setAutoFillBackground(true);
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, c);
-    w->setPalette(pal);
-}
 } // namespace
 
 TStatFrm::TStatFrm(TDataMdl &dm, QWidget *parent) : QDialog(parent), m_dm(dm)
@@ -90,9 +83,7 @@ TStatFrm::TStatFrm(TDataMdl &dm, QWidget *parent) : QDialog(parent), m_dm(dm)
     DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     DBGrid1->setDataset(dm.SynypopsQry, columns());
-    QFont headerFont = DBGrid1->horizontalHeader()->font();
-    headerFont.setBold(true);
-    DBGrid1->horizontalHeader()->setFont(headerFont);
+    form::boldHeader(DBGrid1);
 
     auto *v = new QVBoxLayout(this);
     v->setContentsMargins(0, 0, 0, 0);
@@ -118,7 +109,7 @@ void TStatFrm::reset()
 void TStatFrm::showEvent(QShowEvent *e)
 {
     QDialog::showEvent(e);
-    paint(Panel1, QColor(82, 194, 18));
+    form::paint(Panel1, QColor(82, 194, 18));
     if (!m_dm.TblSynypops->active())
         m_dm.TblSynypops->open();
 }

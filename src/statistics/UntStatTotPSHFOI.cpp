@@ -81,9 +81,7 @@ TStatTotPSHFOIFrm::TStatTotPSHFOIFrm(TDataMdl &dm, QWidget *parent) : QWidget(pa
     DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     DBGrid1->setDataset(dm.QryStatTotPSHFOI, columns());
-    QFont headerFont = DBGrid1->horizontalHeader()->font();
-    headerFont.setBold(true);
-    DBGrid1->horizontalHeader()->setFont(headerFont);
+    form::boldHeader(DBGrid1);
 
     auto *v = new QVBoxLayout(this);
     v->setContentsMargins(0, 0, 0, 0);

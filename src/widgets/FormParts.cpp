@@ -3,6 +3,8 @@
 #include "widgets/DbControls.h"
 #include "widgets/InputHelpers.h"
 
+#include <QTableView>
+#include <QHeaderView>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDialog>
@@ -30,6 +32,13 @@ void paint(QWidget *w, const QColor &background)
     QPalette p = w->palette();
     p.setColor(QPalette::Window, background);
     w->setPalette(p);
+}
+
+void boldHeader(QTableView *grid)
+{
+    QFont f = grid->horizontalHeader()->font();
+    f.setBold(true);
+    grid->horizontalHeader()->setFont(f);
 }
 
 QFrame *divider(QWidget *parent, const QColor &colour)

@@ -20,6 +20,8 @@ class QDialog;
 class QPushButton;
 class QRadioButton;
 
+class QTableView;
+
 namespace dorvani {
 
 class DBLookupComboBox;
@@ -38,6 +40,8 @@ inline const QColor bars(128, 0, 0);
 } // namespace citizenColours
 
 void paint(QWidget *w, const QColor &background);
+// The column titles of a grid in bold.
+void boldHeader(QTableView *grid);
 // A bar between columns, 5 pixels wide.
 QFrame *divider(QWidget *parent, const QColor &colour = QColor(128, 0, 0));
 // Lays a screen out as three columns (4:3:3) divided by bars, scrolling when the window is

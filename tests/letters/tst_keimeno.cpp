@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -102,7 +103,7 @@ private slots:
         img.fill(Qt::black);
         QVERIFY(img.save(bmp, "BMP"));
         p->ui.openFiles << bmp;
-        d->insertSignature();
+        d->BitBtn4->click(); // insert the signature
         QCOMPARE(d->Edit3->text(), QString("45"));
         QCOMPARE(d->Edit4->text(), QString("120"));
         d->Edit1->setText("12a");
