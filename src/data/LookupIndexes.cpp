@@ -3,6 +3,9 @@
 #include "data/Store.h"
 #include "data/Telephones.h"
 
+#include <QSet>
+#include <QSqlQuery>
+
 namespace dorvani {
 
 namespace {
@@ -41,9 +44,13 @@ const QList<LookupIndexes::Index> &LookupIndexes::all()
 
 QStringList LookupIndexes::missing(Store &s)
 {
+    QSet<QString> present;
+    QSqlQuery q = s.exec("SELECT name FROM sqlite_master WHERE type = 'index'");
+    while (q.next())
+        present.insert(q.value(0).toString());
     QStringList out;
     for (const Index &ix : all())
-        if (s.scalar("SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND name = ?", {ix.name}).toInt() == 0)
+        if (!present.contains(ix.name))
             out << ix.name;
     return out;
 }
