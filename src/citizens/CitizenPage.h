@@ -1,9 +1,10 @@
-// The citizen's page, shared by the entry screen and the editing screen: identity with
-// the political panel, the middle column of family and telephones, the right column of
-// contacts, influence and votes, and the button bar. The geographic and party cascades,
-// the votes total, the capacities and the keyboard rules live here.
+// The citizen's page, shared by the entry screen and the editing screen: the citizen's form
+// with the vocative and the dates, the right column of contacts, influence and votes, and
+// the button bar. The votes total, the capacities and the notes live here; what the editing
+// screen does its own way it does in its own class.
 #pragma once
 
+#include "citizens/CitizenForm.h"
 #include "citizens/CitizenLookups.h"
 #include "citizens/CitizenStore.h"
 #include "widgets/FormParts.h"
@@ -14,6 +15,7 @@
 #include <QWidget>
 
 class QButtonGroup;
+class QGridLayout;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -25,6 +27,7 @@ class QTableView;
 
 namespace dorvani {
 
+class Dataset;
 class DBLookupComboBox;
 class Query;
 class TDataMdl;
@@ -53,32 +56,17 @@ private:
     QStringList m_titles{"ΣΥΝΥΠΟΨΗΦΙΟΣ-Α", "ΨΗΦΟΙ"};
 };
 
-class TCitizenPage : public QWidget {
+class TCitizenPage : public TCitizenForm {
     Q_OBJECT
 public:
-    TCitizenPage(bool editing, TDataMdl &dm, QWidget *parent = nullptr);
     ~TCitizenPage() override;
 
-    bool isEditing() const { return m_editing; }
     int citizenNumber() const { return m_citizen; }
 
-    // ---- identity column
-    QLineEdit *EdtEpitheto, *EdtOnoma, *EdtPatr, *EdtMhtr, *Edit1, *Edit2, *EdtBirthDay, *MskCelebr;
+    // ---- identity column: the shared fields with the vocative and the two dates
+    QLineEdit *EdtBirthDay, *MskCelebr;
     QComboBox *CmbKLHTIKH;
-    DBLookupComboBox *DBLookupComboBox1, *DBLookupComboBox13, *DBLookupComboBox2, *DBLookupComboBox3,
-        *DBLookupComboBox4, *DBLookupComboBox5, *DBLookupComboBox6;
-    // ---- political panel
-    TRadioGroup *RadioGroup4, *RadioGroup2;
-    QLineEdit *Edit5;
     QToolButton *BtnIdiothta;
-    QComboBox *ComboBox1, *ComboBox3;
-    DBLookupComboBox *DBLookupComboBox7, *DBLookupComboBox8, *DBLookupComboBox9, *DBLookupComboBox10,
-        *DBLookupComboBox11, *DBLookupComboBox12;
-    // ---- middle column
-    TRadioGroup *RadioGroup1, *RadioGroup3;
-    UpDownEdit *Edit3;
-    QLineEdit *EdtTELO[5], *EdtTELE[5], *Edit10, *Edit11, *EdtFAX, *EdtEMAIL, *EdtWEB;
-    DBLookupComboBox *DBLookupComboBox14;
     // ---- right column
     QListWidget *ChkLstEpafes, *ChkBox2;
     QLineEdit *Edit17, *Edit18, *Edit12, *Edit13, *Edit4;
@@ -87,15 +75,6 @@ public:
     VotesModel *votes;
     // ---- button bar
     QPushButton *BtnSave, *CancelBtn, *BitBtn5, *BtnDel, *BitBtn2, *BBtnSpecialNotes, *BBtnInfo;
-    // ---- editing screen only
-    QToolButton *SpeedButton16 = nullptr, *SpeedButton17 = nullptr, *SpeedButton18 = nullptr, *SpeedButton14 = nullptr,
-                *SpeedButton15 = nullptr;
-    QToolButton *DialButtons[12] = {}; // SpeedButton2..SpeedButton13
-    QPushButton *BitBtn3 = nullptr, *BBtnPrint = nullptr;
-
-    // The screen's own queries: the towns of the prefecture and the party cells.
-    Query *townQuery() const { return m_towns; }
-    Query *cellQuery() const { return m_cells; }
 
     // The capacity codes ("0,4,12") and the note texts the screen keeps for its citizen.
     QString capacityCodes() const { return m_capacities; }
@@ -105,9 +84,9 @@ public:
     // Opening: reopens the tables the page uses and fills the influence list.
     void prepareLists(bool reopenCitizens);
     // The cleared page, with the home prefecture and organisation chosen.
-    void clearPage();
-    // The page as fields of POLITES; for the editing screen only what it writes.
-    CitizenRecord record() const;
+    virtual void clearPage();
+    // The page as fields of POLITES.
+    virtual CitizenRecord record() const;
     // Refuses (with its message) a page that cannot be saved; true when it can.
     bool validate();
 
@@ -126,26 +105,32 @@ signals:
     void saved(int autonum);
 
 protected:
-    // The cascades: what follows a choice in each drop-down.
-    void prefectureChosen();
-    void provinceChosen();
-    void municipalityChosen();
-    void townChosen();
-    void organisationChosen();
-    void committeeChosen();
-    void localChosen();
-    void cellChosen();
-    void pointTownsAtCurrentPrefecture();
-    void pointCellsAt(int no, int ne = 0, int to = 0);
-    lookups::Boxes lookupBoxes() const;
-    void fillVocatives();
-    void nameLeft();
-    void setVocative(const QString &v);
-    int homeNomos() const;
+    TCitizenPage(TDataMdl &dm, QWidget *parent);
+    // Builds the page; each screen calls it first, so that its own parts below take part.
+    void build();
 
-    bool m_editing;
-    TDataMdl &m_dm;
+    // What the editing screen lays out its own way: the order of the party boxes (on screen
+    // and for Tab), what stands beside a telephone, the e-mail and web fields and the votes
+    // total, the captions of the right column and the buttons of the bar in their order.
+    virtual QList<DBLookupComboBox *> partyRows() const;
+    virtual QList<DBLookupComboBox *> partyTabOrder() const { return partyRows(); }
+    virtual void besidePhone(QGridLayout *, int /*row*/, int /*column*/, int /*index*/) {}
+    virtual void besideContact(QGridLayout *) {}
+    virtual QWidget *votesTotal(QLabel *total);
+    virtual QString influenceCaption() const { return "ΕΠΙΡΡΟΗ\nΑΠΟ"; }
+    virtual QString ownVotesCaption() const { return "ΑΤΟΜΙΚΟΙ  ΨΗΦΟΙ"; }
+    virtual QList<QWidget *> buttonOrder() const;
+    // The list the town box shows: the towns of the prefecture chosen on the page.
+    virtual Dataset *townList() const;
+    // The fields of POLITES that hold the number of a drop-down's chosen row.
+    QList<QPair<QString, DBLookupComboBox *>> keyedFields() const;
+
+    void fillVocatives();
+    virtual void nameLeft();
+    void setVocative(const QString &v);
+
     int m_citizen = 0;
+    int m_homeNomos = 0; // the prefecture the page was cleared at
     QString m_capacities;
     QString m_remarks;
     SpecialNoteTexts m_notes;
@@ -154,16 +139,9 @@ protected:
     QVariantMap m_loaded;
 
 private:
-    void build();
-    QWidget *identityColumn();
-    QWidget *politicalPanel();
-    QWidget *middleColumn();
     QWidget *rightColumn();
     QWidget *buttonBar();
-    void applyKeyboardRules();
-    void connectCascades();
-    Query *m_towns;
-    Query *m_cells;
+    QWidget *m_bar = nullptr;
 };
 
 } // namespace dorvani

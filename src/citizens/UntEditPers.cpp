@@ -1,5 +1,6 @@
 #include "citizens/UntEditPers.h"
 
+#include "citizens/CitizenLookups.h"
 #include "citizens/CitizenScreens.h"
 #include "data/Codes.h"
 #include "data/DataModule.h"
@@ -14,6 +15,8 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -34,8 +37,23 @@ std::function<void(const QString &)> &dialler()
 } // namespace
 
 
-TEditPersFrm::TEditPersFrm(TDataMdl &dm, QWidget *parent) : TCitizenPage(true, dm, parent)
+TEditPersFrm::TEditPersFrm(TDataMdl &dm, QWidget *parent) : TCitizenPage(dm, parent)
 {
+    SpeedButton16 = toolButton("SpeedButton16", "◀", "ΜΕΤΑΚΙΝΗΣΗ ΣΤΗΝ ΠΠΡΟΗΓΟΥΜΕΝΗ ΕΓΓΡΑΦΗ");
+    SpeedButton17 = toolButton("SpeedButton17", "▶", "ΜΕΤΑΚΙΝΗΣΗ ΣΤΗΝ ΕΠΟΜΕΝΗ ΕΓΓΡΑΦΗ");
+    SpeedButton18 = toolButton("SpeedButton18", "...", "ΚΑΤΑΝΟΜΗ ΣΥΝΟΛΟΥ ΨΗΦΩΝ ΣΤΙΣ ΠΟΛΕΙΣ");
+    SpeedButton14 = toolButton("SpeedButton14", "@", "Ε-MAIL");
+    SpeedButton15 = toolButton("SpeedButton15", "⌂", "WEB");
+    for (int i = 0; i < 12; ++i)
+        DialButtons[i] = toolButton(QString("SpeedButton%1").arg(i + 2), "☎", "ΚΛΗΣΗ ΤΗΛΕΦΩΝΟΥ");
+    BitBtn3 = form::button("BitBtn3", "&ΔΙΑΓΡΑΦΗ", this);
+    BBtnPrint = form::button("BBtnPrint", "Ε&ΚΤΥΠΩΣΗ", this);
+    build();
+    votes->setTitles("ΣΥΝΥΠΟΨΗΦΙΟΣ - Α", "ΨΗΦΟΙ");
+    DBGrid1->setColumnWidth(1, 41);
+    BtnDel->setToolTip("ΚΑΘΑΡΙΣΜΟΣ ΟΛΩΝ ΤΩΝ ΒΑΣΙΚΩΝ");
+    connect(EdtOnoma, &QLineEdit::textChanged, this, [this] { guarded([this] { fillVocatives(); }); });
+
     setObjectName("EditPersFrm");
     setWindowTitle("ΔΙΟΡΘΩΣΗ ΠΟΛΙΤΗ");
     m_capacities.clear();
@@ -52,11 +70,9 @@ TEditPersFrm::TEditPersFrm(TDataMdl &dm, QWidget *parent) : TCitizenPage(true, d
     connect(SpeedButton14, &QToolButton::clicked, this, [this] { writeMail(); });
     connect(SpeedButton15, &QToolButton::clicked, this, [this] { openWeb(); });
     // Each call button dials its field's text as it stands.
-    QLineEdit *const phones[12] = {EdtTELO[0], EdtTELO[1], EdtTELO[2], EdtTELO[3], EdtTELO[4], EdtTELE[0],
-                                   EdtTELE[1], EdtTELE[2], EdtTELE[3], EdtTELE[4], Edit10,     Edit11};
     for (int i = 0; i < 12; ++i) {
         DialButtons[i]->setEnabled(bool(dialler()));
-        QLineEdit *field = phones[i];
+        QLineEdit *field = phones()[i];
         connect(DialButtons[i], &QToolButton::clicked, this, [field] {
             if (dialler())
                 guarded([field] { dialler()(field->text()); });
@@ -216,7 +232,7 @@ bool TEditPersFrm::save()
     if (!validate())
         return false;
     try {
-        CitizenStore::update(record(), homeNomos());
+        CitizenStore::update(record(), m_homeNomos);
     } catch (const DbError &) {
         ui().message("Παρουσιάστηκε σφάλμα στην αποθήκευση.");
         return false;
@@ -288,12 +304,87 @@ void TEditPersFrm::openWeb()
         Desktop::instance().openUrl(u);
 }
 
-void TEditPersFrm::closeScreen()
+// ---------------------------------------------------------------- the editing page's own ways
+
+CitizenRecord TEditPersFrm::record() const
 {
-    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
-        sub->close();
-    else
-        close();
+    CitizenRecord r = TCitizenPage::record();
+    for (const auto &[field, combo] : keyedFields())
+        if (combo->text().isEmpty())
+            r.fields.remove(field);
+    for (const QString &field : {QStringLiteral("ETHNIKOTHTA"), QStringLiteral("EPAGELMA"), QStringLiteral("KLHTIKH")})
+        if (!m_changed.contains(field) && r.fields.value(field).toString().isEmpty()
+            && !m_loaded.value(field).toString().isEmpty())
+            r.fields.remove(field);
+    return r;
+}
+
+QList<DBLookupComboBox *> TEditPersFrm::partyRows() const
+{
+    return {DBLookupComboBox9, DBLookupComboBox8, DBLookupComboBox10, DBLookupComboBox11, DBLookupComboBox12};
+}
+
+QList<DBLookupComboBox *> TEditPersFrm::partyTabOrder() const
+{
+    return {DBLookupComboBox9, DBLookupComboBox8, DBLookupComboBox10, DBLookupComboBox12, DBLookupComboBox11};
+}
+
+void TEditPersFrm::besidePhone(QGridLayout *g, int row, int column, int index)
+{
+    g->addWidget(DialButtons[index], row, column);
+}
+
+void TEditPersFrm::besideContact(QGridLayout *g)
+{
+    g->addWidget(SpeedButton14, 1, 2);
+    g->addWidget(SpeedButton15, 2, 2);
+}
+
+QWidget *TEditPersFrm::votesTotal(QLabel *total)
+{
+    auto *w = new QWidget(this);
+    auto *h = new QHBoxLayout(w);
+    h->setContentsMargins(0, 0, 0, 0);
+    h->addWidget(total, 1);
+    h->addWidget(SpeedButton18);
+    return w;
+}
+
+QList<QWidget *> TEditPersFrm::buttonOrder() const
+{
+    return {BtnDel,   BitBtn2, BBtnSpecialNotes, SpeedButton16, SpeedButton17, BBtnInfo,
+            BitBtn3,  BBtnPrint, BtnSave,        CancelBtn,     BitBtn5};
+}
+
+Dataset *TEditPersFrm::townList() const { return m_dm.TblPOLEIS; }
+
+void TEditPersFrm::prefectureChosen()
+{
+    DBLookupComboBox3->clearChoice();
+    DBLookupComboBox4->clearChoice();
+    DBLookupComboBox5->clearChoice();
+}
+
+void TEditPersFrm::townChosen()
+{
+    DBLookupComboBox4->setKeyValue(m_dm.TblDHMOI->value("AUTONUM"));
+    DBLookupComboBox5->setKeyValue(m_dm.TblEPARXIES->value("AUTONUM"));
+    DBLookupComboBox6->setKeyValue(m_dm.TblNomoi->value("AUTONUM"));
+}
+
+void TEditPersFrm::committeeChosen()
+{
+    // The local organisation chosen stays.
+    DBLookupComboBox8->clearChoice();
+    DBLookupComboBox12->setKeyValue(m_dm.TblNO->value("AUTONUM"));
+    pointCellsAt(m_dm.TblNO->integer("AUTONUM"), lookups::keyOf(DBLookupComboBox11));
+}
+
+void TEditPersFrm::nameLeft()
+{
+    const QString day = CitizenStore::nameDay(EdtOnoma->text());
+    if (!day.isEmpty())
+        MskCelebr->setText(day);
 }
 
 } // namespace dorvani

@@ -1,5 +1,6 @@
 #include "citizens/UntNewPers.h"
 
+#include "data/DataModule.h"
 #include "data/DbError.h"
 #include "widgets/InputHelpers.h"
 #include "widgets/Ui.h"
@@ -10,8 +11,9 @@
 
 namespace dorvani {
 
-TNewPersFrm::TNewPersFrm(TDataMdl &dm, QWidget *parent) : TCitizenPage(false, dm, parent)
+TNewPersFrm::TNewPersFrm(TDataMdl &dm, QWidget *parent) : TCitizenPage(dm, parent)
 {
+    build();
     setObjectName("NewPersFrm");
     setWindowTitle("ΝΕΟΙ ΠΟΛΙΤΕΣ");
     Keyboard::switchToGreek();
@@ -63,12 +65,13 @@ void TNewPersFrm::returnClicked()
     closeScreen();
 }
 
-void TNewPersFrm::closeScreen()
+void TNewPersFrm::clearPage()
 {
-    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
-        sub->close();
-    else
-        close();
+    BBtnSpecialNotes->setEnabled(false);
+    BBtnInfo->setEnabled(false);
+    TCitizenPage::clearPage();
+    pointCellsAt(m_dm.TblNO->isEmpty() ? 0 : m_dm.TblNO->integer("AUTONUM"));
+    m_remarks.clear();
 }
 
 } // namespace dorvani

@@ -13,9 +13,8 @@ public:
     // Validates and stores the page as a new citizen; false when refused or failed.
     bool save();
     void returnClicked();
-
-private:
-    void closeScreen();
+    // The cleared page is a new citizen's: no notes yet, the cells of the organisation.
+    void clearPage() override;
 };
 
 } // namespace dorvani

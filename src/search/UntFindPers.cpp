@@ -67,206 +67,50 @@ QListWidget *checkList(const QString &name, QWidget *parent)
 
 ListChoice choice(const DBLookupComboBox *c) { return ListChoice{c->text(), c->keyValue()}; }
 
-using lookups::keyOf;
 
-int current(Dataset *d) { return d->active() && !d->isEmpty() ? d->integer("AUTONUM") : 0; }
 
 
 } // namespace
 
-TFindPersFrm::TFindPersFrm(TDataMdl &dm, QWidget *parent)
-    : QWidget(parent), m_dm(dm), m_towns(new Query("TownQry", QString(), this)),
-      m_cells(new Query("CellQry", QString(), this))
+TFindPersFrm::TFindPersFrm(TDataMdl &dm, QWidget *parent) : TCitizenForm(dm, parent)
 {
     setObjectName("FindPersFrm");
     setWindowTitle("ΑΝΑΖΗΤΗΣΗ ΠΟΛΙΤΩΝ");
 
-    QWidget *left = leftColumn();
-    QWidget *middle = middleColumn();
+    SpeedButton1 = toolButton("SpeedButton1", "...", "ΙΔΙΟΤΗΤΕΣ");
+    const QList<DBLookupComboBox *> party = {DBLookupComboBox9, DBLookupComboBox8, DBLookupComboBox10,
+                                             DBLookupComboBox11, DBLookupComboBox12};
+    auto *left = new QWidget(this);
+    auto *lv = new QVBoxLayout(left);
+    lv->setContentsMargins(0, 0, 0, 0);
+    lv->setSpacing(4);
+    lv->addWidget(identityPanel(identityHead() + identityAddress()));
+    lv->addWidget(politicalPanel(SpeedButton1, party), 1);
+    // Two telephones a row, so that the column fits the screen.
+    QWidget *middle = familyColumn(2);
     QWidget *right = rightColumn();
     form::layThreeColumns(this, left, middle, right, bottomBar(), colours::bars);
 
     QList<QWidget *> order = {EdtEpitheto, EdtOnoma, EdtPatr, EdtMhtr, DBLookupComboBox1, DBLookupComboBox13,
                               DBLookupComboBox2, Edit1, Edit2, DBLookupComboBox3, DBLookupComboBox4,
                               DBLookupComboBox5, DBLookupComboBox6, RadioGroup4, RadioGroup2, Edit5, SpeedButton1,
-                              ComboBox1, ComboBox3, DBLookupComboBox7, DBLookupComboBox9, DBLookupComboBox8,
-                              DBLookupComboBox10, DBLookupComboBox11, DBLookupComboBox12, RadioGroup1, RadioGroup3,
-                              Edit3->edit()};
-    for (QLineEdit *e : EdtTELO)
+                              ComboBox1, ComboBox3, DBLookupComboBox7};
+    for (DBLookupComboBox *c : party)
+        order << c;
+    order << RadioGroup1 << RadioGroup3 << Edit3->edit();
+    for (QLineEdit *e : phones())
         order << e;
-    for (QLineEdit *e : EdtTELE)
-        order << e;
-    order << Edit10 << Edit11 << EdtFAX << EdtEMAIL << EdtWEB << DBLookupComboBox14 << ChkLstEpafes << ChkBox2
-          << Edit17 << Edit18 << Edit6 << Edit12 << Edit13 << EdtBirthDay << EdtBirthDayEos << MskCelebr
-          << MskCelebrEos << ChkMemos << Edit4 << BtnDel << BtnFind << CancelBtn << BtnHelp;
+    order << EdtFAX << EdtEMAIL << EdtWEB << DBLookupComboBox14 << ChkLstEpafes << ChkBox2 << Edit17 << Edit18
+          << Edit6 << Edit12 << Edit13 << EdtBirthDay << EdtBirthDayEos << MskCelebr << MskCelebrEos << ChkMemos
+          << Edit4 << BtnDel << BtnFind << CancelBtn << BtnHelp;
     form::setTabOrder(order);
 
-    applyKeyboardRules();
+    applyKeyboardRules(true);
+    connectCascades(townQuery());
     connectControls();
 }
 
 TFindPersFrm::~TFindPersFrm() = default;
-
-QWidget *TFindPersFrm::leftColumn()
-{
-    auto *col = new QWidget(this);
-    auto *cv = new QVBoxLayout(col);
-    cv->setContentsMargins(0, 0, 0, 0);
-    cv->setSpacing(4);
-
-    auto *w = new QWidget(col);
-    w->setObjectName("PanelIdentity");
-    paint(w, colours::identity);
-    auto *g = new QGridLayout(w);
-    g->setVerticalSpacing(3);
-    int row = 0;
-    auto add = [&](const QString &text, QWidget *control) {
-        g->addWidget(label(text, w), row, 0);
-        g->addWidget(control, row, 1);
-        ++row;
-    };
-    EdtEpitheto = lineEdit("EdtEpitheto", w, 30);
-    EdtOnoma = lineEdit("EdtOnoma", w, 20);
-    EdtPatr = lineEdit("EdtPatr", w, 20);
-    EdtMhtr = lineEdit("EdtMhtr", w, 20);
-    DBLookupComboBox1 = lookup("DBLookupComboBox1", w);
-    DBLookupComboBox13 = lookup("DBLookupComboBox13", w);
-    DBLookupComboBox2 = lookup("DBLookupComboBox2", w);
-    DBLookupComboBox2->setMaxVisibleItems(15);
-    Edit1 = lineEdit("Edit1", w, 100);
-    Edit2 = digitEdit("Edit2", w, 5);
-    Edit2->setMaximumWidth(80);
-    DBLookupComboBox3 = lookup("DBLookupComboBox3", w);
-    DBLookupComboBox4 = lookup("DBLookupComboBox4", w);
-    DBLookupComboBox5 = lookup("DBLookupComboBox5", w);
-    DBLookupComboBox6 = lookup("DBLookupComboBox6", w);
-    add("ΕΠΙΘΕΤΟ", EdtEpitheto);
-    add("ΟΝΟΜΑ", EdtOnoma);
-    add("ΠΑΤΡ/ΜΟ", EdtPatr);
-    add("ΜΗΤΡ.", EdtMhtr);
-    add("ΕΘΝΙΚΟΤΗΤΑ", DBLookupComboBox1);
-    add("ΜΟΡΦΩΣΗ", DBLookupComboBox13);
-    add("ΕΠΑΓΓΕΛΜΑ", DBLookupComboBox2);
-    add("ΔΙΕΥΘΥΝΣΗ", Edit1);
-    add("Τ.Κ.", Edit2);
-    add("ΠΟΛΗ", DBLookupComboBox3);
-    add("ΔΗΜΟΣ", DBLookupComboBox4);
-    add("ΕΠΑΡΧΙΑ", DBLookupComboBox5);
-    add("ΝΟΜΟΣ", DBLookupComboBox6);
-    g->setColumnStretch(1, 1);
-    cv->addWidget(w);
-
-    auto *p = new QWidget(col);
-    p->setObjectName("PanelPolitical");
-    paint(p, colours::political);
-    auto *pg = new QGridLayout(p);
-    pg->setVerticalSpacing(3);
-    RadioGroup4 = new TRadioGroup("RadioGroup4", "ΕΤΕΡΟΔΗΜΟΤΗΣ", codes::yesNo(), 2, p);
-    RadioGroup2 = new TRadioGroup("RadioGroup2", "ΣΥΜΜΑΧΙΑ", codes::yesNo(), 2, p);
-    pg->addWidget(RadioGroup4, 0, 0, 1, 2);
-    pg->addWidget(RadioGroup2, 0, 2, 1, 2);
-    Edit5 = lineEdit("Edit5", p);
-    Edit5->setReadOnly(true);
-    SpeedButton1 = new QToolButton(p);
-    SpeedButton1->setObjectName("SpeedButton1");
-    SpeedButton1->setText("...");
-    SpeedButton1->setToolTip("ΙΔΙΟΤΗΤΕΣ");
-    auto *cap = new QHBoxLayout;
-    cap->addWidget(Edit5, 1);
-    cap->addWidget(SpeedButton1);
-    pg->addWidget(label("ΙΔΙΟΤΗΤΑ", p), 1, 0);
-    pg->addLayout(cap, 1, 1, 1, 3);
-    ComboBox1 = pickList("ComboBox1", codes::sxesh(), p);
-    ComboBox3 = pickList("ComboBox3", codes::koma(), p);
-    pg->addWidget(label("ΕΚΛ. ΣΧΕΣΗ", p), 2, 0);
-    pg->addWidget(ComboBox1, 2, 1, 1, 3);
-    pg->addWidget(label("ΚΟΜΜΑ", p), 3, 0);
-    pg->addWidget(ComboBox3, 3, 1, 1, 3);
-    DBLookupComboBox7 = lookup("DBLookupComboBox7", p);
-    DBLookupComboBox7->view()->setMinimumWidth(350);
-    pg->addWidget(label("ΤΟΠΟΣ ΑΣΚΗΣΗΣ", p), 4, 0);
-    pg->addWidget(DBLookupComboBox7, 4, 1, 1, 3);
-
-    auto *party = new QGroupBox("ΣΧΕΣΗ ΜΕ ΚΟΜΜΑ", p);
-    party->setObjectName("GroupParty");
-    auto *gp = new QGridLayout(party);
-    gp->setVerticalSpacing(3);
-    DBLookupComboBox9 = lookup("DBLookupComboBox9", party);
-    DBLookupComboBox8 = lookup("DBLookupComboBox8", party);
-    DBLookupComboBox10 = lookup("DBLookupComboBox10", party);
-    DBLookupComboBox11 = lookup("DBLookupComboBox11", party);
-    DBLookupComboBox12 = lookup("DBLookupComboBox12", party);
-    const QList<QPair<QString, DBLookupComboBox *>> rows = {{"ΜΕΛΟΣ", DBLookupComboBox9},
-                                                            {"ΠΥΡΗΝΑΣ", DBLookupComboBox8},
-                                                            {"Τ.Ο.", DBLookupComboBox10},
-                                                            {"Ν.Ε.", DBLookupComboBox11},
-                                                            {"Ν.Ο.", DBLookupComboBox12}};
-    for (int i = 0; i < rows.size(); ++i) {
-        gp->addWidget(label(rows[i].first, party), i, 0);
-        gp->addWidget(rows[i].second, i, 1);
-    }
-    gp->setColumnStretch(1, 1);
-    pg->addWidget(party, 5, 0, 1, 4);
-    pg->setRowStretch(6, 1);
-    pg->setColumnStretch(1, 1);
-    cv->addWidget(p, 1);
-    return col;
-}
-
-QWidget *TFindPersFrm::middleColumn()
-{
-    auto *w = new QWidget(this);
-    w->setObjectName("PanelMiddle");
-    auto *v = new QVBoxLayout(w);
-    v->setSpacing(4);
-    RadioGroup1 = new TRadioGroup("RadioGroup1", "ΦΥΛΟ", codes::fylo(), 2, w);
-    RadioGroup3 = new TRadioGroup("RadioGroup3", "ΟΙΚΟΓΕΝΕΙΑΚΗ ΚΑΤΑΣΤΑΣΗ", codes::oikogKat(), 2, w);
-    v->addWidget(RadioGroup1);
-    v->addWidget(RadioGroup3);
-    Edit3 = new UpDownEdit(0, 20, w);
-    Edit3->edit()->setObjectName("Edit3");
-    Edit3->edit()->setProperty("digits", true);
-    auto *fam = new QHBoxLayout;
-    fam->addWidget(label("ΜΕΛΗ OIKΟΓΕΝΕΙΑΣ", w));
-    fam->addWidget(Edit3, 1);
-    v->addLayout(fam);
-
-    auto phones = [&](const QString &title, QLineEdit **fields, const QStringList &names) {
-        // Two numbers a row, so that the column fits the screen.
-        auto *g = new QGroupBox(title, w);
-        auto *gl = new QGridLayout(g);
-        gl->setVerticalSpacing(2);
-        gl->setContentsMargins(6, 2, 6, 4);
-        for (int i = 0; i < names.size(); ++i) {
-            fields[i] = lineEdit(names[i], g, 12);
-            gl->addWidget(fields[i], i / 2, i % 2);
-        }
-        v->addWidget(g);
-    };
-    phones("ΤΗΛ. ΟΙΚΙΑΣ", EdtTELO, {"EdtTELO1", "EdtTELO2", "EdtTELO3", "EdtTELO4", "EdtTELO5"});
-    phones("ΤΗΛ. ΕΡΓΑΣΙΑΣ", EdtTELE, {"EdtTELE1", "EdtTELE2", "EdtTELE3", "EdtTELE4", "EdtTELE5"});
-    QLineEdit *mobiles[2];
-    phones("ΚΙΝΗΤΑ ΤΗΛΕΦΩΝΑ", mobiles, {"Edit10", "Edit11"});
-    Edit10 = mobiles[0];
-    Edit11 = mobiles[1];
-
-    auto *g = new QGridLayout;
-    EdtFAX = lineEdit("EdtFAX", w, 12);
-    EdtEMAIL = lineEdit("EdtEMAIL", w, 25);
-    EdtWEB = lineEdit("EdtWEB", w, 50);
-    g->addWidget(label("FAX", w), 0, 0);
-    g->addWidget(EdtFAX, 0, 1);
-    g->addWidget(label("E-MAIL", w), 1, 0);
-    g->addWidget(EdtEMAIL, 1, 1);
-    g->addWidget(label("WEB", w), 2, 0);
-    g->addWidget(EdtWEB, 2, 1);
-    v->addLayout(g);
-    v->addWidget(label("ΣΥΝΔΕΣΜΟΣ ΜΕ", w));
-    DBLookupComboBox14 = lookup("DBLookupComboBox14", w);
-    v->addWidget(DBLookupComboBox14);
-    v->addStretch();
-    return w;
-}
 
 QWidget *TFindPersFrm::rightColumn()
 {
@@ -364,51 +208,12 @@ QWidget *TFindPersFrm::bottomBar()
     return w;
 }
 
-void TFindPersFrm::applyKeyboardRules()
-{
-    for (QLineEdit *e : findChildren<QLineEdit *>()) {
-        installEntryKeys(e);
-        if (!e->property("digits").toBool() && !e->validator())
-            installGreekCapitals(e);
-    }
-    for (QComboBox *c : findChildren<QComboBox *>()) {
-        installEntryKeys(c);
-        installGreekCapitals(c);
-    }
-    for (QListWidget *l : {ChkLstEpafes, ChkBox2}) {
-        installEntryKeys(l);
-        installGreekCapitals(l);
-    }
-    form::installLatinField(EdtEMAIL);
-    form::installLatinField(EdtWEB);
-}
-
 void TFindPersFrm::connectControls()
 {
-    TDataMdl &dm = m_dm;
-    lookups::bind(dm,
-                  {DBLookupComboBox1, DBLookupComboBox2, DBLookupComboBox3, DBLookupComboBox4, DBLookupComboBox5,
-                   DBLookupComboBox6, DBLookupComboBox7, DBLookupComboBox8, DBLookupComboBox9, DBLookupComboBox10,
-                   DBLookupComboBox11, DBLookupComboBox12, DBLookupComboBox13, DBLookupComboBox14},
-                  m_towns, m_cells);
-    lookups::onChosen(this, DBLookupComboBox6, &TFindPersFrm::prefectureChosen);
-    lookups::onChosen(this, DBLookupComboBox5, &TFindPersFrm::provinceChosen);
-    lookups::onChosen(this, DBLookupComboBox4, &TFindPersFrm::municipalityChosen);
-    lookups::onChosen(this, DBLookupComboBox3, &TFindPersFrm::townChosen);
-    lookups::onChosen(this, DBLookupComboBox12, &TFindPersFrm::organisationChosen);
-    lookups::onChosen(this, DBLookupComboBox11, &TFindPersFrm::committeeChosen);
-    lookups::onChosen(this, DBLookupComboBox10, &TFindPersFrm::localChosen);
-    lookups::onChosen(this, DBLookupComboBox8, &TFindPersFrm::cellChosen);
-
     connect(SpeedButton1, &QToolButton::clicked, this, [this] { guarded([this] { chooseCapacities(); }); });
     connect(BtnDel, &QPushButton::clicked, this, [this] { guarded([this] { clearCriteria(); }); });
     connect(BtnFind, &QPushButton::clicked, this, [this] { guarded([this] { find(); }); });
-    connect(CancelBtn, &QPushButton::clicked, this, [this] {
-        if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
-            sub->close();
-        else
-            close();
-    });
+    connect(CancelBtn, &QPushButton::clicked, this, [this] { closeScreen(); });
 }
 
 // ---------------------------------------------------------------- showing and reset
@@ -464,10 +269,7 @@ void TFindPersFrm::reset()
         d->setList(QString());
 
     TDataMdl &dm = m_dm;
-    const QString home = Registry(Registry::General).readString("Settings", "Nomos");
-    if (!home.isEmpty() && dm.TblNomoi->active() && dm.TblNomoi->locate("NOMOS", home))
-        DBLookupComboBox6->setKeyValue(dm.TblNomoi->value("AUTONUM"));
-    pointTownsAt(current(dm.TblNomoi));
+    pointTownsAt(chooseHomePrefecture());
     if (dm.TblNO->active() && !dm.TblNO->isEmpty())
         pointCellsAt(dm.TblNO->integer("AUTONUM"));
     DBLookupComboBox3->clearChoice();
@@ -477,97 +279,6 @@ void TFindPersFrm::clearCriteria()
 {
     reset();
     DBLookupComboBox6->clearChoice();
-}
-
-void TFindPersFrm::pointTownsAt(int nomos)
-{
-    m_towns->setSql("Select * From POLEIS Where Nomos=" + QString::number(nomos));
-    m_towns->open();
-}
-
-void TFindPersFrm::pointCellsAt(int no, int ne, int to)
-{
-    m_cells->setSql(lookups::cellsOf(no, ne, to));
-    m_cells->open();
-}
-
-// ---------------------------------------------------------------- cascades
-
-void TFindPersFrm::prefectureChosen()
-{
-    DBLookupComboBox3->clearChoice();
-    DBLookupComboBox4->clearChoice();
-    DBLookupComboBox5->clearChoice();
-    pointTownsAt(keyOf(DBLookupComboBox6));
-}
-
-void TFindPersFrm::provinceChosen()
-{
-    DBLookupComboBox3->clearChoice();
-    DBLookupComboBox4->clearChoice();
-    DBLookupComboBox6->setKeyValue(m_dm.TblNomoi->value("AUTONUM"));
-}
-
-void TFindPersFrm::municipalityChosen()
-{
-    DBLookupComboBox3->clearChoice();
-    DBLookupComboBox5->setKeyValue(m_dm.TblEPARXIES->value("AUTONUM"));
-    DBLookupComboBox6->setKeyValue(m_dm.TblNomoi->value("AUTONUM"));
-}
-
-void TFindPersFrm::townChosen()
-{
-    TDataMdl &dm = m_dm;
-    const QVariant nomos = m_towns->value("NOMOS"), eparxia = m_towns->value("EPARXIA"),
-                   dhmos = m_towns->value("DHMOS");
-    const QString town = m_towns->text("POLH");
-    dm.TblNomoi->locate("AUTONUM", nomos);
-    dm.TblEPARXIES->locate("AUTONUM", eparxia);
-    dm.TblDHMOI->locate("AUTONUM", dhmos);
-    if (dm.TblPOLEIS->active() && dm.TblPOLEIS->locate("POLH", town)) {
-        DBLookupComboBox4->setKeyValue(dm.TblDHMOI->value("AUTONUM"));
-        DBLookupComboBox5->setKeyValue(dm.TblEPARXIES->value("AUTONUM"));
-        DBLookupComboBox6->setKeyValue(dm.TblNomoi->value("AUTONUM"));
-    }
-}
-
-void TFindPersFrm::organisationChosen()
-{
-    DBLookupComboBox8->clearChoice();
-    DBLookupComboBox10->clearChoice();
-    DBLookupComboBox11->clearChoice();
-    pointCellsAt(current(m_dm.TblNO));
-}
-
-void TFindPersFrm::committeeChosen()
-{
-    DBLookupComboBox8->clearChoice();
-    DBLookupComboBox10->clearChoice();
-    DBLookupComboBox12->setKeyValue(m_dm.TblNO->value("AUTONUM"));
-    pointCellsAt(current(m_dm.TblNO), current(m_dm.TblNE));
-}
-
-void TFindPersFrm::localChosen()
-{
-    DBLookupComboBox8->clearChoice();
-    DBLookupComboBox11->setKeyValue(m_dm.TblNE->value("AUTONUM"));
-    DBLookupComboBox12->setKeyValue(m_dm.TblNO->value("AUTONUM"));
-    pointCellsAt(current(m_dm.TblNO), current(m_dm.TblNE), current(m_dm.TblTO));
-}
-
-void TFindPersFrm::cellChosen()
-{
-    TDataMdl &dm = m_dm;
-    const QVariant no = m_cells->value("N_O"), ne = m_cells->value("N_E"), to = m_cells->value("T_O");
-    const QString cell = m_cells->text("PYRHNAS");
-    dm.TblNO->locate("AUTONUM", no);
-    dm.TblNE->locate("AUTONUM", ne);
-    dm.TblTO->locate("AUTONUM", to);
-    if (dm.TblPYRHNAS->active() && dm.TblPYRHNAS->locate("PYRHNAS", cell)) {
-        DBLookupComboBox10->setKeyValue(dm.TblTO->value("AUTONUM"));
-        DBLookupComboBox11->setKeyValue(dm.TblNE->value("AUTONUM"));
-        DBLookupComboBox12->setKeyValue(dm.TblNO->value("AUTONUM"));
-    }
 }
 
 // ---------------------------------------------------------------- capacities

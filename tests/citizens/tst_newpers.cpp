@@ -367,6 +367,32 @@ private slots:
         QCOMPARE(frm->DBLookupComboBox8->count(), 1);
     }
 
+    void townsInGreekOrderWithTheirMunicipalityWhenNamesRepeat()
+    {
+        const QString town = "INSERT INTO POLEIS (NOMOS, EPARXIA, DHMOS, POLH) VALUES (?, ?, ?, ?)";
+        Store::instance().exec(town, {f.arkadia, f.gortynia, f.dimitsana, "ΑΓΙΟΣ ΓΕΩΡΓΙΟΣ"});
+        Store::instance().exec(town, {f.arkadia, f.mantineia, f.tripolis, "ΑΓΙΟΣ ΓΕΩΡΓΙΟΣ"});
+        Store::instance().exec(town, {f.arkadia, f.mantineia, f.tripolis, "ΑΛΕΑ"});
+        frm->clearPage();
+        QStringList shown;
+        for (int i = 0; i < frm->DBLookupComboBox3->count(); ++i)
+            shown << frm->DBLookupComboBox3->itemText(i);
+        QCOMPARE(shown, (QStringList{"ΑΓΙΟΣ ΓΕΩΡΓΙΟΣ (ΔΗΜΗΤΣΑΝΑΣ)", "ΑΓΙΟΣ ΓΕΩΡΓΙΟΣ (ΤΡΙΠΟΛΗΣ)", "ΑΛΕΑ", "ΔΗΜΗΤΣΑΝΑ",
+                                     "ΚΑΨΑΣ", "ΤΡΙΠΟΛΗ"}));
+        // The namesake chosen is the one stored, with its own municipality.
+        QVERIFY(frm->DBLookupComboBox3->selectText("ΑΓΙΟΣ ΓΕΩΡΓΙΟΣ (ΤΡΙΠΟΛΗΣ)"));
+        QCOMPARE(frm->DBLookupComboBox4->text(), QString("ΤΡΙΠΟΛΗΣ"));
+        QCOMPARE(frm->DBLookupComboBox5->text(), QString("ΜΑΝΤΙΝΕΙΑΣ"));
+        test::typeText(frm->EdtEpitheto, "ΑΒΡΑΜΙΔΗΣ");
+        test::typeText(frm->EdtOnoma, "ΠΕΤΡΟΣ");
+        frm->BtnSave->click();
+        QCOMPARE(stored("DHMOS", lastCitizen()).toInt(), f.tripolis);
+        QCOMPARE(Store::instance()
+                     .scalar("SELECT DHMOS FROM POLEIS WHERE AUTONUM = ?", {stored("POLH", lastCitizen())})
+                     .toInt(),
+                 f.tripolis);
+    }
+
     void votesTotal()
     {
         test::typeText(frm->Edit17, "3");
