@@ -3,6 +3,7 @@
 #include "citizens/CitizenLookups.h"
 #include "data/Codes.h"
 #include "data/DataModule.h"
+#include "data/Store.h"
 #include "platform/Registry.h"
 #include "widgets/DbControls.h"
 #include "widgets/InputHelpers.h"
@@ -16,6 +17,7 @@
 #include <QListWidget>
 #include <QMdiSubWindow>
 #include <QRadioButton>
+#include <QSqlQuery>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -90,6 +92,14 @@ TCitizenForm::TCitizenForm(TDataMdl &dm, QWidget *parent)
     EdtEMAIL = lineEdit("EdtEMAIL", this, 25);
     EdtWEB = lineEdit("EdtWEB", this, 50);
     DBLookupComboBox14 = lookup("DBLookupComboBox14", this);
+    ChkLstEpafes = new QListWidget(this);
+    ChkLstEpafes->setObjectName("ChkLstEpafes");
+    for (const QString &t : codes::epafes())
+        form::addCheckItem(ChkLstEpafes, t);
+    ChkLstEpafes->setMaximumHeight(110);
+    ChkBox2 = new QListWidget(this);
+    ChkBox2->setObjectName("ChkBox2");
+    ChkBox2->setMaximumHeight(110);
 }
 
 TCitizenForm::~TCitizenForm() = default;
@@ -224,6 +234,26 @@ QWidget *TCitizenForm::familyColumn(int perRow, const std::function<void(QGridLa
     v->addLayout(g);
     v->addStretch();
     return w;
+}
+
+QWidget *TCitizenForm::rightPanel(QGridLayout *&grid)
+{
+    auto *w = new QWidget(this);
+    w->setObjectName("PanelRight");
+    form::paint(w, colours::right);
+    grid = new QGridLayout(w);
+    grid->setVerticalSpacing(3);
+    grid->addWidget(boldLabel("ΕΠΑΦΕΣ", w), 0, 0, 1, 2);
+    grid->addWidget(ChkLstEpafes, 1, 0, 1, 2);
+    return w;
+}
+
+void TCitizenForm::fillInfluences()
+{
+    ChkBox2->clear();
+    QSqlQuery q = Store::instance().exec("Select AUTONUM,EPIROH From EPIROES ORDER BY EPIROH");
+    while (q.next())
+        form::addCheckItem(ChkBox2, q.value(1).toString(), q.value(0));
 }
 
 QToolButton *TCitizenForm::toolButton(const QString &name, const QString &text, const QString &hint)

@@ -17,6 +17,7 @@
 class QComboBox;
 class QGridLayout;
 class QLineEdit;
+class QListWidget;
 class QToolButton;
 
 namespace dorvani {
@@ -47,6 +48,8 @@ public:
     UpDownEdit *Edit3;
     QLineEdit *EdtTELO[5], *EdtTELE[5], *Edit10, *Edit11, *EdtFAX, *EdtEMAIL, *EdtWEB;
     DBLookupComboBox *DBLookupComboBox14;
+    // ---- contacts and influences
+    QListWidget *ChkLstEpafes, *ChkBox2;
 
     // The screen's own lists: the towns of a prefecture and the party cells.
     Query *townQuery() const { return m_towns; }
@@ -71,6 +74,11 @@ protected:
     // next to the e-mail and web fields (grid rows 1 and 2, column 2).
     QWidget *familyColumn(int perRow, const std::function<void(QGridLayout *, int, int, int)> &beside = {},
                           const std::function<void(QGridLayout *)> &contact = {});
+    // The right column's panel with the contacts list on its first row; the screen lays out
+    // the rest of it in `grid`.
+    QWidget *rightPanel(QGridLayout *&grid);
+    // The influence list filled from EPIROES, in the order the citizen screens store them.
+    void fillInfluences();
     QToolButton *toolButton(const QString &name, const QString &text, const QString &hint);
     // The twelve telephone fields in the order of their call buttons.
     std::array<QLineEdit *, 12> phones() const;

@@ -245,23 +245,10 @@ QList<DBLookupComboBox *> TCitizenPage::partyRows() const
 
 QWidget *TCitizenPage::rightColumn()
 {
-    auto *w = new QWidget(this);
-    w->setObjectName("PanelRight");
-    paint(w, colours::right);
-    auto *v = new QGridLayout(w);
-    v->setVerticalSpacing(3);
-    int row = 0;
-    v->addWidget(label("ΕΠΑΦΕΣ", w), row++, 0, 1, 2);
-    ChkLstEpafes = new QListWidget(w);
-    ChkLstEpafes->setObjectName("ChkLstEpafes");
-    for (const QString &t : codes::epafes())
-        form::addCheckItem(ChkLstEpafes, t);
-    ChkLstEpafes->setMaximumHeight(110);
-    v->addWidget(ChkLstEpafes, row++, 0, 1, 2);
+    QGridLayout *v = nullptr;
+    QWidget *w = rightPanel(v);
+    int row = 2;
     v->addWidget(label(influenceCaption(), w), row, 0);
-    ChkBox2 = new QListWidget(w);
-    ChkBox2->setObjectName("ChkBox2");
-    ChkBox2->setMaximumHeight(110);
     v->addWidget(ChkBox2, row++, 1);
     Edit17 = digitEdit("Edit17", w);
     Edit18 = digitEdit("Edit18", w);
@@ -359,10 +346,7 @@ void TCitizenPage::prepareLists(bool reopenCitizens)
     }
     dm.TblPOLEIS->setFiltered(false);
 
-    ChkBox2->clear();
-    QSqlQuery q = Store::instance().exec("Select AUTONUM,EPIROH From EPIROES ORDER BY EPIROH");
-    while (q.next())
-        form::addCheckItem(ChkBox2, q.value(1).toString(), q.value(0));
+    fillInfluences();
     votes->setRows(CitizenStore::coCandidates());
 }
 

@@ -68,7 +68,6 @@ public:
     QComboBox *CmbKLHTIKH;
     QToolButton *BtnIdiothta;
     // ---- right column
-    QListWidget *ChkLstEpafes, *ChkBox2;
     QLineEdit *Edit17, *Edit18, *Edit12, *Edit13, *Edit4;
     QLabel *Label25;
     QTableView *DBGrid1;

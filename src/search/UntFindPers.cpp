@@ -58,12 +58,6 @@ QLineEdit *dayEdit(const QString &name, QWidget *parent)
     return e;
 }
 
-QListWidget *checkList(const QString &name, QWidget *parent)
-{
-    auto *l = new QListWidget(parent);
-    l->setObjectName(name);
-    return l;
-}
 
 ListChoice choice(const DBLookupComboBox *c) { return ListChoice{c->text(), c->keyValue()}; }
 
@@ -114,21 +108,10 @@ TFindPersFrm::~TFindPersFrm() = default;
 
 QWidget *TFindPersFrm::rightColumn()
 {
-    auto *w = new QWidget(this);
-    w->setObjectName("PanelRight");
-    paint(w, colours::right);
-    auto *g = new QGridLayout(w);
-    g->setVerticalSpacing(3);
-    int row = 0;
-    g->addWidget(label("ΕΠΑΦΕΣ", w), row++, 0, 1, 2);
-    ChkLstEpafes = checkList("ChkLstEpafes", w);
-    for (const QString &t : codes::epafes())
-        addCheckItem(ChkLstEpafes, t);
-    ChkLstEpafes->setMaximumHeight(115);
-    g->addWidget(ChkLstEpafes, row++, 0, 1, 2);
+    QGridLayout *g = nullptr;
+    QWidget *w = rightPanel(g);
+    int row = 2;
     g->addWidget(label("ΕΠΙΡΡΟΗ ΑΠΟ", w), row++, 0, 1, 2);
-    ChkBox2 = checkList("ChkBox2", w);
-    ChkBox2->setMaximumHeight(115);
     g->addWidget(ChkBox2, row++, 0, 1, 2);
 
     Edit17 = digitEdit("Edit17", w);
@@ -234,11 +217,7 @@ void TFindPersFrm::prepare()
         if (!d->active())
             d->open();
 
-    ChkBox2->clear();
-    // The order in which the citizen screens store a citizen's influences.
-    QSqlQuery q = Store::instance().exec("Select AUTONUM,EPIROH From EPIROES ORDER BY EPIROH");
-    while (q.next())
-        addCheckItem(ChkBox2, q.value(1).toString(), q.value(0));
+    fillInfluences();
     reset();
 }
 

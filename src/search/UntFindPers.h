@@ -32,7 +32,6 @@ public:
     // ---- the capacities button of the political group
     QToolButton *SpeedButton1;
     // ---- right column
-    QListWidget *ChkLstEpafes, *ChkBox2;
     QLineEdit *Edit17, *Edit18, *Edit6, *Edit12, *Edit13;
     QLineEdit *EdtBirthDay, *EdtBirthDayEos, *MskCelebr, *MskCelebrEos;
     QCheckBox *ChkMemos;
