@@ -384,13 +384,13 @@ void Dataset::resetLive()
 void Dataset::fillPage(int page, int want)
 {
     const int start = page * PageSize;
-    auto it = m_pages.find(page);
-    const int have = it == m_pages.end() ? 0 : int(it->rows.size());
-    if (have >= want || (it != m_pages.end() && it->complete))
+    Page *it = m_pages.find(page);
+    const int have = it ? int(it->rows.size()) : 0;
+    if (have >= want || (it && it->complete))
         return;
     const int from = start + have;
     if (m_count >= 0 && from >= m_count) {
-        if (it != m_pages.end())
+        if (it)
             it->complete = true;
         return;
     }
@@ -406,18 +406,9 @@ void Dataset::fillPage(int page, int want)
         m_live = std::make_unique<QSqlQuery>(runQuery(sql));
         m_liveNext = from;
     }
-    if (it == m_pages.end()) {
-        if (m_pages.size() >= MaxPages) {
-            auto oldest = m_pages.begin();
-            for (auto i = m_pages.begin(); i != m_pages.end(); ++i)
-                if (i->stamp < oldest->stamp)
-                    oldest = i;
-            m_pages.erase(oldest);
-        }
-        it = m_pages.insert(page, Page());
-    }
+    if (!it)
+        it = &m_pages.insert(page, Page());
     Page &pg = *it;
-    pg.stamp = ++m_stamp;
     const int offset = m_hasRowId ? 1 : 0;
     const int total = m_storedCount + int(m_calc.size()) + (m_hasRowId ? 1 : 0);
     const int target = qMin(want, PageSize);
@@ -445,7 +436,7 @@ void Dataset::fillPage(int page, int want)
         pg.complete = true;
     }
     if (pg.rows.isEmpty())
-        m_pages.erase(it);
+        m_pages.erase(page);
 }
 
 const QVector<QVariant> *Dataset::rowValues(int row)
@@ -454,16 +445,15 @@ const QVector<QVariant> *Dataset::rowValues(int row)
         return nullptr;
     const int page = row / PageSize;
     const int inPage = row % PageSize;
-    auto it = m_pages.find(page);
-    if (it == m_pages.end() || inPage >= it->rows.size()) {
-        if (it != m_pages.end() && it->complete)
+    Page *it = m_pages.find(page);
+    if (!it || inPage >= it->rows.size()) {
+        if (it && it->complete)
             return nullptr;
         fillPage(page, inPage + 1 + Lookahead);
         it = m_pages.find(page);
-        if (it == m_pages.end() || inPage >= it->rows.size())
+        if (!it || inPage >= it->rows.size())
             return nullptr;
     }
-    it->stamp = ++m_stamp;
     return &it->rows[inPage];
 }
 
@@ -492,8 +482,7 @@ const QVector<QVariant> *Dataset::currentValues()
 int Dataset::cachedRowCount() const
 {
     int n = 0;
-    for (const Page &p : m_pages)
-        n += int(p.rows.size());
+    m_pages.forEach([&n](int, const Page &p) { n += int(p.rows.size()); });
     return n;
 }
 

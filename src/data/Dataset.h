@@ -4,6 +4,7 @@
 // citizens is never copied into memory to be shown or walked.
 #pragma once
 
+#include "data/RecentCache.h"
 #include "data/DbError.h"
 #include "data/Schema.h"
 #include "data/Store.h"
@@ -273,11 +274,9 @@ protected:
     struct Page {
         QVector<QVector<QVariant>> rows;
         bool complete = false; // full, or the last page of the set
-        quint64 stamp = 0;
     };
     void fillPage(int page, int want);
-    QHash<int, Page> m_pages;
-    quint64 m_stamp = 0;
+    RecentCache<int, Page> m_pages{MaxPages};
     std::unique_ptr<QSqlQuery> m_live; // a statement left open where the last page ended
     int m_liveNext = -1;
 

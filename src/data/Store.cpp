@@ -318,27 +318,18 @@ QSqlQuery Store::exec(const QString &sql, const QVariantList &binds, Conn c, con
 
 Store::Prepared &Store::prepared(const QString &sql, Conn c)
 {
-    auto it = m_prepared[c].find(sql);
-    if (it == m_prepared[c].end()) {
-        if (m_prepared[c].size() >= 128) {
-            // Forget the statement used longest ago.
-            auto oldest = m_prepared[c].begin();
-            for (auto i = m_prepared[c].begin(); i != m_prepared[c].end(); ++i)
-                if (i->second.used < oldest->second.used)
-                    oldest = i;
-            m_prepared[c].erase(oldest);
-        }
-        Prepared p{QSqlQuery(database(c)), QString(), false, 0};
+    Prepared *held = m_prepared[c].find(sql);
+    if (!held) {
+        Prepared p{QSqlQuery(database(c)), QString(), false};
         p.query.setForwardOnly(true);
         const QString text = normaliseSql(sql);
         if (!p.query.prepare(text))
             throw errorFor(p.query.lastError());
         p.write = isWrite(text);
         p.table = p.write ? writtenTable(text) : QString();
-        it = m_prepared[c].emplace(sql, std::move(p)).first;
+        held = &m_prepared[c].insert(sql, std::move(p));
     }
-    it->second.used = ++m_useCount;
-    return it->second;
+    return *held;
 }
 
 void Store::execPrepared(Prepared &p, const QVariantList &binds)

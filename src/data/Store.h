@@ -3,6 +3,7 @@
 // entry keys, reachable only through the connection "SessionPass".
 #pragma once
 
+#include "data/RecentCache.h"
 #include "data/DbError.h"
 
 #include <QHash>
@@ -111,7 +112,6 @@ private:
         QSqlQuery query;
         QString table; // the table a writing statement changes
         bool write = false;
-        quint64 used = 0;
     };
     Prepared &prepared(const QString &sql, Conn c);
     void execPrepared(Prepared &p, const QVariantList &binds); // binds and runs; throws on failure
@@ -123,8 +123,8 @@ private:
     QString m_folder;
     QSqlDatabase m_db[2];
     int m_depth[2] = {0, 0};
-    std::unordered_map<QString, Prepared> m_prepared[2];
-    quint64 m_useCount = 0;
+    RecentCache<QString, Prepared> m_prepared[2] = {RecentCache<QString, Prepared>(128),
+                                                    RecentCache<QString, Prepared>(128)};
     QSet<QString> m_touched[2];
     quint64 m_generation = 0;
 };
