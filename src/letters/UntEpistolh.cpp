@@ -5,6 +5,8 @@
 #include "data/DbError.h"
 #include "data/Store.h"
 #include "letters/LetterPage.h"
+#include "letters/LetterScreens.h"
+#include "letters/UntPROSFRes.h"
 #include "letters/UntSelPrintType.h"
 #include "platform/AppContext.h"
 #include "platform/Printing.h"
@@ -225,11 +227,21 @@ QList<letters::Recipient> TEpistolhFrm::markedRecipients() const
     return out;
 }
 
-bool TEpistolhFrm::takeResults(const QStringList &, const QString &)
+bool TEpistolhFrm::takeResults(const QStringList &resultFields, const QString &description)
 {
     DBGrid1->clearSelection();
-    DBGrid1->setDataset(m_dm.SearchQry, startColumns());
-    Label1->setText(QStringLiteral("Βρέθηκαν : %1").arg(m_dm.SearchQry->recordCount()));
+    TPROSFRESDlg *recipients = LetterScreens::recipients();
+    if (!recipients)
+        return false;
+    recipients->fill(resultFields, description);
+    const QPointer<TEpistolhFrm> self(this);
+    ui().exec(recipients);
+    // "&OK" takes the columns and the count over; otherwise the grid shows the found rows
+    // in its own columns.
+    if (self && recipients->takenOver()) {
+        DBGrid1->setColumns(recipients->columns());
+        Label1->setText(recipients->countText());
+    }
     return true;
 }
 
