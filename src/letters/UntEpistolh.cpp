@@ -36,6 +36,8 @@ namespace {
 
 const QString Filter = "Αρχεία Εμπλουτισμένου Κειμένου (*.rtf);;Αρχεία Κειμένου (*.txt)";
 const QString Title = "ΕΠΙΣΤΟΛΕΣ";
+// The letters one preview shows.
+constexpr int PreviewBatch = 20;
 
 QList<DatasetModel::Column> startColumns()
 {
@@ -320,11 +322,28 @@ void TEpistolhFrm::produce()
         if (!printToPdf(pdfPath, Title, draw, &error))
             ui().message(error);
     } else {
-        // The preview may draw more than once: each drawing starts the count afresh.
-        ui().printPreview(Title, [&](PageSink &sink) {
-            progress->begin(int(people.size()));
-            draw(sink);
-        });
+        // A long run is previewed a few letters at a time, so that the first letters show at
+        // once; closing a preview asks whether to go on with the next letters.
+        const int count = int(people.size());
+        for (int from = 0; from < count; from += PreviewBatch) {
+            const QList<letters::Recipient> part = people.mid(from, PreviewBatch);
+            const int to = from + int(part.size());
+            const QString title =
+                count <= PreviewBatch ? Title : QStringLiteral("%1 %2 - %3 από %4").arg(Title).arg(from + 1).arg(to).arg(count);
+            // The preview may draw more than once: each drawing starts the count afresh.
+            ui().printPreview(title, [&](PageSink &sink) {
+                progress->begin(int(part.size()));
+                letters::drawLetters(sink, *templ, salutation, part, page, step);
+            });
+            if (progress->cancelled() || to >= count)
+                break;
+            if (!ui().question(QStringLiteral("Να εμφανιστούν οι επόμενες επιστολές (%1 - %2 από %3);")
+                                   .arg(to + 1)
+                                   .arg(std::min(to + PreviewBatch, count))
+                                   .arg(count),
+                               "ΕΠΙΒΕΒΑΙΩΣΗ"))
+                break;
+        }
     }
 }
 

@@ -144,6 +144,45 @@ private slots:
         QCOMPARE(f->RichEdit1->toPlainText(), QString("#,\nκείμενο"));
     }
 
+    void aLongPreviewShowsItsFirstLettersAtOnce_data()
+    {
+        QTest::addColumn<int>("citizens");
+        QTest::addColumn<QList<bool>>("answers");
+        QTest::addColumn<QList<int>>("pages");
+        QTest::addColumn<QStringList>("titles");
+        QTest::newRow("three letters, one preview") << 0 << QList<bool>{} << QList<int>{3} << QStringList{"ΕΠΙΣΤΟΛΕΣ"};
+        QTest::newRow("forty-five letters, all seen")
+            << 42 << QList<bool>{true, true} << QList<int>{20, 20, 5}
+            << QStringList{"ΕΠΙΣΤΟΛΕΣ 1 - 20 από 45", "ΕΠΙΣΤΟΛΕΣ 21 - 40 από 45", "ΕΠΙΣΤΟΛΕΣ 41 - 45 από 45"};
+        QTest::newRow("forty-five letters, stopped after the first")
+            << 42 << QList<bool>{false} << QList<int>{20} << QStringList{"ΕΠΙΣΤΟΛΕΣ 1 - 20 από 45"};
+    }
+    void aLongPreviewShowsItsFirstLettersAtOnce()
+    {
+        QFETCH(int, citizens);
+        QFETCH(QList<bool>, answers);
+        QFETCH(QList<int>, pages);
+        QFETCH(QStringList, titles);
+        for (int i = 0; i < citizens; ++i)
+            addCitizen(QStringLiteral("ΔΕΛΤΑ%1").arg(i, 2, 10, QChar('0')), "ΠΕΤΡΟΣ", "ΠΕΤΡΟ");
+        TEpistolhFrm *f = ready("#,\nκείμενο");
+        QVERIFY(f);
+        for (bool a : answers)
+            p->ui.answers << a;
+        p->ui.onExecOnce["SelPrintTypeDlg"].enqueue([](QDialog *) { return 0; });
+        f->produce();
+        QList<int> drawn;
+        for (const auto &printout : p->ui.printouts)
+            drawn << int(printout.pages.size());
+        QCOMPARE(drawn, pages);
+        QCOMPARE(p->ui.printoutTitles, titles);
+        QCOMPARE(p->ui.questions().size(), answers.size());
+        if (!answers.isEmpty())
+            QCOMPARE(p->ui.questions().first(), QString("Να εμφανιστούν οι επόμενες επιστολές (21 - 40 από 45);"));
+        QVERIFY(p->ui.answers.isEmpty());
+        QCOMPARE(f->RichEdit1->toPlainText(), QString("#,\nκείμενο"));
+    }
+
     void runToOnePdf()
     {
         if (QStandardPaths::findExecutable("pdftotext").isEmpty())
