@@ -1,6 +1,7 @@
 #include "letters/UntKeimeno.h"
 
 #include "letters/LetterPage.h"
+#include "letters/Ruler.h"
 #include "letters/UntPrnSettings.h"
 #include "platform/AppContext.h"
 #include "platform/Printing.h"
@@ -98,7 +99,9 @@ TKeimenoFrm::TKeimenoFrm(QWidget *parent) : QWidget(parent)
     bottom->addWidget(BitBtn1);
     bottom->addWidget(CancelBtn);
     auto *lay = new QVBoxLayout(this);
+    Ruler = new TRuler(RichEdit1, this);
     lay->addWidget(bar);
+    lay->addWidget(Ruler);
     lay->addWidget(RichEdit1, 1);
     lay->addLayout(bottom);
 
