@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QPointer>
 #include <QTest>
 #include <QToolButton>
 
@@ -123,6 +124,35 @@ private slots:
         d->Buttons[0]->click();
         QCOMPARE(fake.calls.size(), 1);
         QVERIFY(p->ui.messages().last().contains("Δεν έχετε ορίσει σε ποια θύρα"));
+    }
+
+    void theFinderExistsFromTheStart()
+    {
+        // Created with the program and hidden; the menu shows it with the Greek letters.
+        QPointer<TAlphabetDlg> finder = TelephoneScreens::finder();
+        QVERIFY(finder);
+        QVERIFY(!finder->isVisible());
+        QCOMPARE(finder->windowTitle(), QString("Αναζητήστε με το αρχικό γράμμα"));
+        p->main()->action("&ΤΗΛΕΦΩΝΙΚΟΣ ΚΑΤΑΛΟΓΟΣ")->trigger();
+        QCOMPARE(TelephoneScreens::finder(), finder.data());
+        QVERIFY(finder->isVisible());
+        QVERIFY(finder->letterButton("Α") && finder->letterButton("Α")->isVisible());
+        // Closed, it is gone; the menu creates it again.
+        finder->close();
+        QTRY_VERIFY(!finder);
+        p->main()->action("&ΤΗΛΕΦΩΝΙΚΟΣ ΚΑΤΑΛΟΓΟΣ")->trigger();
+        QVERIFY(TelephoneScreens::finder() && TelephoneScreens::finder()->isVisible());
+    }
+
+    void thePanelShowsItsPicture()
+    {
+        add("ΚΑΠΑΣ", "ΝΙΚΟΣ", "111");
+        TTelBookFrm *d = chooseLetter("Κ");
+        QVERIFY(d);
+        QVERIFY(!d->Image1->pixmap().isNull());
+        QVERIFY(d->Panel1->isAncestorOf(d->Image1));
+        // The picture stands between the title and the name line.
+        QVERIFY(d->Image1->geometry().bottom() <= d->LblName->geometry().top());
     }
 
     void closingTheDirectoryClosesTheFinder()
