@@ -4,6 +4,7 @@
 #include "data/Dataset.h"
 #include "data/DbError.h"
 #include "data/Store.h"
+#include "letters/LetterMerge.h"
 #include "letters/LetterPage.h"
 #include "letters/LetterScreens.h"
 #include "letters/UntPROSFRes.h"
@@ -86,9 +87,7 @@ TEpistolhFrm::TEpistolhFrm(TDataMdl &dm, QWidget *parent) : QWidget(parent), m_d
     RichEdit1 = new QTextEdit(this);
     RichEdit1->setObjectName("RichEdit1");
     RichEdit1->setAcceptRichText(true);
-    QFont f("Arial");
-    f.setPixelSize(16);
-    RichEdit1->document()->setDefaultFont(f);
+    RichEdit1->document()->setDefaultFont(letters::defaultFont());
 
     Label1 = new QLabel("Βρέθηκαν :", this);
     Label1->setObjectName("Label1");
