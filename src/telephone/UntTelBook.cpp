@@ -202,7 +202,10 @@ void TTelBookFrm::selectRow(int row)
 void TTelBookFrm::valueButton(int line)
 {
     const QString value = Values.value(line) ? Values[line]->text() : QString();
-    if (line == TelDirectory::Email || line == TelDirectory::Web) {
+    if (line == TelDirectory::Email && value.trimmed().isEmpty()) {
+        // No address: an empty message, for the user to address.
+        Desktop::instance().openUrl(QUrl("mailto:?Subject=&Body="));
+    } else if (line == TelDirectory::Email || line == TelDirectory::Web) {
         const QUrl u = line == TelDirectory::Email ? mailAddress(value) : webAddress(value);
         if (u.isValid())
             Desktop::instance().openUrl(u);
