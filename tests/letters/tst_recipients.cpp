@@ -5,12 +5,14 @@
 #include "../search/SearchTestSupport.h"
 #include "data/DataModule.h"
 #include "data/Dataset.h"
+#include "citizens/UntEditPers.h"
 #include "letters/LetterScreens.h"
 #include "letters/UntEpistolh.h"
 #include "letters/UntPROSFRes.h"
 #include "search/ResultFields.h"
 #include "search/UntFindPers.h"
 #include "search/UntPedia.h"
+#include "search/UntPrnPedia.h"
 #include "search/UntSearchRes.h"
 #include "widgets/DbControls.h"
 #include "widgets/MainWindow.h"
@@ -149,6 +151,55 @@ private slots:
         }
         QCOMPARE(p->dm().SearchQry->recordCount(), 2);
         QVERIFY(f->DBGrid1->markedRows().isEmpty());
+    }
+
+    void printsTheListAndOpensACitizen()
+    {
+        TEpistolhFrm *f = openLetters();
+        QVERIFY(f);
+        chooseFields({"EPITHETO", "ONOMA"});
+        f->BtnFind->click();
+        TFindPersFrm *s = child<TFindPersFrm>();
+        QVERIFY(s);
+        s->EdtEpitheto->setText("ΠΑΠ*");
+        int opened = 0;
+        p->ui.onExecOnce["PROSFRESDlg"].enqueue([&](QDialog *d) {
+            auto *r = static_cast<TPROSFRESDlg *>(d);
+            p->ui.onExecOnce["PrnPEDIADlg"].enqueue([](QDialog *pd) {
+                static_cast<TPrnPEDIADlg *>(pd)->ChkBox->item(0)->setCheckState(Qt::Checked);
+                return test::acceptDialog(pd);
+            });
+            r->BitBtn1->click();
+            Dataset *q = p->dm().SearchQry;
+            q->moveTo(1);
+            opened = q->integer("AUTONUM");
+            emit r->DBGrid1->rowDoubleClicked(1);
+            return d->result();
+        });
+        s->BtnFind->click();
+        settle();
+
+        // The list printed with this screen's caption.
+        QCOMPARE(p->ui.printoutTitles, QStringList{"ΑΠΟΤΕΛΕΣΜΑΤΑ ΑΝΑΖΗΤΗΣΗΣ - ΕΠΙΣΤΟΛΟΓΡΑΦΟΣ"});
+        QVERIFY(p->ui.printouts.first().pages.first().texts.value(0).startsWith(
+            "ΑΠΟΤΕΛΕΣΜΑΤΑ ΑΝΑΖΗΤΗΣΗΣ - ΕΠΙΣΤΟΛΟΓΡΑΦΟΣ    "));
+        QVERIFY(p->ui.printouts.first().pages.first().texts.contains("ΠΑΠΑΣ"));
+
+        // The double click opened the citizen; nothing was taken over.
+        TEditPersFrm *e = child<TEditPersFrm>();
+        QVERIFY(e);
+        QCOMPARE(e->findChild<QLineEdit *>("EdtEpitheto")->text(), QString("ΠΑΠΑΣ"));
+        QVERIFY(opened > 0);
+        QCOMPARE(f->Label1->text(), QString("Βρέθηκαν :"));
+        // Closing the citizen shows the results screen, as from any search result.
+        bool results = false;
+        p->ui.onExecOnce["SearchResDlg"].enqueue([&results](QDialog *) {
+            results = true;
+            return int(QDialog::Rejected);
+        });
+        p->ui.answers << false; // nothing changed there to keep
+        e->CancelBtn->click();
+        QTRY_VERIFY(results);
     }
 
     void columnWidthsOfTheRecipients_data()
