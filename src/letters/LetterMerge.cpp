@@ -76,11 +76,28 @@ void SalutationLine::restore()
     m_changed = false;
 }
 
+QFont defaultFont()
+{
+    QFont f("Arial");
+    f.setPointSizeF(12);
+    return f;
+}
+
+void sizeDefaultFontInPoints(QTextDocument &doc)
+{
+    QFont f = doc.defaultFont();
+    if (f.pixelSize() <= 0)
+        return;
+    f.setPointSizeF(f.pixelSize() * 72.0 / 96.0);
+    doc.setDefaultFont(f);
+}
+
 int drawLetters(PageSink &sink, const QTextDocument &templ, const QString &salutation,
                 const QList<Recipient> &recipients, const LetterPage &page, const std::function<bool(int)> &progress)
 {
     // One working copy of the template, its salutation line rewritten for each letter.
     std::unique_ptr<QTextDocument> letter(templ.clone());
+    sizeDefaultFontInPoints(*letter);
     SalutationLine line(*letter);
     int drawn = 0;
     for (int i = 0; i < recipients.size(); ++i) {

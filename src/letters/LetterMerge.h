@@ -3,6 +3,7 @@
 // merges one letter per recipient.
 #pragma once
 
+#include <QFont>
 #include <QString>
 #include <QStringList>
 
@@ -20,6 +21,13 @@ namespace letters {
 
 // The salutation marker of a template.
 inline constexpr QChar Marker = QLatin1Char('#');
+
+// The text areas' font: Arial 16 pixels high on a 96-dpi screen, given in points (12) so
+// that a letter keeps its size on a printer or a PDF file.
+QFont defaultFont();
+// A document whose default font is sized in pixels gets the same size in points: pixels
+// are the device's, so on paper such text would shrink to a sliver.
+void sizeDefaultFontInPoints(QTextDocument &doc);
 
 // The salutation line: the first paragraph of the document that holds a "#"; -1 when none.
 int salutationLine(const QTextDocument &doc);

@@ -3,6 +3,7 @@
 #include "letters/UntEpistolh.h"
 #include "letters/UntKeimeno.h"
 #include "letters/UntKlhtikh.h"
+#include "letters/UntPROSFRes.h"
 #include "widgets/MainWindow.h"
 #include "widgets/Screens.h"
 #include "widgets/Ui.h"
@@ -14,6 +15,12 @@ namespace dorvani {
 
 namespace {
 QPointer<TKLHTIKHDlg> g_vocatives;
+QPointer<TPROSFRESDlg> g_recipients;
+} // namespace
+
+TPROSFRESDlg *LetterScreens::recipients()
+{
+    return g_recipients;
 }
 
 TKLHTIKHDlg *LetterScreens::vocatives()
@@ -25,6 +32,8 @@ void registerLetterScreens(MainWindow &main, TDataMdl &dm)
 {
     delete g_vocatives;
     g_vocatives = new TKLHTIKHDlg(dm, main.widget());
+    delete g_recipients;
+    g_recipients = new TPROSFRESDlg(dm, main.widget());
     Screens::add("TKLHTIKHDlg", [] {
         if (!g_vocatives)
             return;

@@ -4,7 +4,10 @@
 #include "data/Dataset.h"
 #include "data/DbError.h"
 #include "data/Store.h"
+#include "letters/LetterMerge.h"
 #include "letters/LetterPage.h"
+#include "letters/LetterScreens.h"
+#include "letters/UntPROSFRes.h"
 #include "letters/UntSelPrintType.h"
 #include "platform/AppContext.h"
 #include "platform/Printing.h"
@@ -34,6 +37,8 @@ namespace {
 
 const QString Filter = "Αρχεία Εμπλουτισμένου Κειμένου (*.rtf);;Αρχεία Κειμένου (*.txt)";
 const QString Title = "ΕΠΙΣΤΟΛΕΣ";
+// The letters one preview shows.
+constexpr int PreviewBatch = 20;
 
 QList<DatasetModel::Column> startColumns()
 {
@@ -82,9 +87,7 @@ TEpistolhFrm::TEpistolhFrm(TDataMdl &dm, QWidget *parent) : QWidget(parent), m_d
     RichEdit1 = new QTextEdit(this);
     RichEdit1->setObjectName("RichEdit1");
     RichEdit1->setAcceptRichText(true);
-    QFont f("Arial");
-    f.setPixelSize(16);
-    RichEdit1->document()->setDefaultFont(f);
+    RichEdit1->document()->setDefaultFont(letters::defaultFont());
 
     Label1 = new QLabel("Βρέθηκαν :", this);
     Label1->setObjectName("Label1");
@@ -225,11 +228,21 @@ QList<letters::Recipient> TEpistolhFrm::markedRecipients() const
     return out;
 }
 
-bool TEpistolhFrm::takeResults(const QStringList &, const QString &)
+bool TEpistolhFrm::takeResults(const QStringList &resultFields, const QString &description)
 {
     DBGrid1->clearSelection();
-    DBGrid1->setDataset(m_dm.SearchQry, startColumns());
-    Label1->setText(QStringLiteral("Βρέθηκαν : %1").arg(m_dm.SearchQry->recordCount()));
+    TPROSFRESDlg *recipients = LetterScreens::recipients();
+    if (!recipients)
+        return false;
+    recipients->fill(resultFields, description);
+    const QPointer<TEpistolhFrm> self(this);
+    ui().exec(recipients);
+    // "&OK" takes the columns and the count over; otherwise the grid shows the found rows
+    // in its own columns.
+    if (self && recipients->takenOver()) {
+        DBGrid1->setColumns(recipients->columns());
+        Label1->setText(recipients->countText());
+    }
     return true;
 }
 
@@ -308,11 +321,28 @@ void TEpistolhFrm::produce()
         if (!printToPdf(pdfPath, Title, draw, &error))
             ui().message(error);
     } else {
-        // The preview may draw more than once: each drawing starts the count afresh.
-        ui().printPreview(Title, [&](PageSink &sink) {
-            progress->begin(int(people.size()));
-            draw(sink);
-        });
+        // A long run is previewed a few letters at a time, so that the first letters show at
+        // once; closing a preview asks whether to go on with the next letters.
+        const int count = int(people.size());
+        for (int from = 0; from < count; from += PreviewBatch) {
+            const QList<letters::Recipient> part = people.mid(from, PreviewBatch);
+            const int to = from + int(part.size());
+            const QString title =
+                count <= PreviewBatch ? Title : QStringLiteral("%1 %2 - %3 από %4").arg(Title).arg(from + 1).arg(to).arg(count);
+            // The preview may draw more than once: each drawing starts the count afresh.
+            ui().printPreview(title, [&](PageSink &sink) {
+                progress->begin(int(part.size()));
+                letters::drawLetters(sink, *templ, salutation, part, page, step);
+            });
+            if (progress->cancelled() || to >= count)
+                break;
+            if (!ui().question(QStringLiteral("Να εμφανιστούν οι επόμενες επιστολές (%1 - %2 από %3);")
+                                   .arg(to + 1)
+                                   .arg(std::min(to + PreviewBatch, count))
+                                   .arg(count),
+                               "ΕΠΙΒΕΒΑΙΩΣΗ"))
+                break;
+        }
     }
 }
 

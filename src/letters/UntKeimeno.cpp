@@ -1,6 +1,8 @@
 #include "letters/UntKeimeno.h"
 
+#include "letters/LetterMerge.h"
 #include "letters/LetterPage.h"
+#include "letters/Ruler.h"
 #include "letters/UntPrnSettings.h"
 #include "platform/AppContext.h"
 #include "platform/Printing.h"
@@ -70,9 +72,7 @@ TKeimenoFrm::TKeimenoFrm(QWidget *parent) : QWidget(parent)
 
     RichEdit1 = new QTextEdit(this);
     RichEdit1->setObjectName("RichEdit1");
-    QFont f("Arial");
-    f.setPixelSize(16);
-    RichEdit1->document()->setDefaultFont(f);
+    RichEdit1->document()->setDefaultFont(letters::defaultFont());
 
     Label2 = new QLabel(this);
     Label2->setObjectName("Label2");
@@ -98,7 +98,9 @@ TKeimenoFrm::TKeimenoFrm(QWidget *parent) : QWidget(parent)
     bottom->addWidget(BitBtn1);
     bottom->addWidget(CancelBtn);
     auto *lay = new QVBoxLayout(this);
+    Ruler = new TRuler(RichEdit1, this);
     lay->addWidget(bar);
+    lay->addWidget(Ruler);
     lay->addWidget(RichEdit1, 1);
     lay->addLayout(bottom);
 
@@ -194,6 +196,7 @@ void TKeimenoFrm::testPrint()
     if (!imageError.isEmpty())
         ui().message(imageError);
     std::unique_ptr<QTextDocument> text(RichEdit1->document()->clone());
+    letters::sizeDefaultFontInPoints(*text);
     ui().printPreview("Προεπισκόπηση Εκτύπωσης Αρχικής Σελίδας", [&](PageSink &s) { page.draw(s, *text); });
 }
 

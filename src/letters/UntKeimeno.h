@@ -1,4 +1,4 @@
-// The letter template editor: a formatting bar, the text, and the band with the loaded
+// The letter template editor: a formatting bar, the ruler, the text, and the band with the loaded
 // file, the caret position, loading, saving and the test print on the letter page.
 #pragma once
 
@@ -13,6 +13,7 @@ class QToolButton;
 namespace dorvani {
 
 class TPrnSettingsDlg;
+class TRuler;
 
 class TKeimenoFrm : public QWidget {
     Q_OBJECT
@@ -21,6 +22,7 @@ public:
 
     QToolButton *BoldButton, *ItalicButton, *UnderlineButton, *FontButton;
     QToolButton *ToolButton1, *ToolButton3, *ToolButton5; // left, centre, right
+    TRuler *Ruler; // the markers FirstInd, LeftInd and RightInd
     QTextEdit *RichEdit1;
     QLabel *Label2, *Label3;
     QPushButton *BitBtn2, *BtnSave, *BitBtn1, *CancelBtn;

@@ -28,12 +28,18 @@ Dialler &Dialler::instance()
     // The settings choose the telephone: the modem on the MODEM-COM port, or the desktop's.
     static DesktopDialler desktop;
     static std::unique_ptr<ModemDialler> modem;
-    Registry reg(Registry::General);
-    if (reg.readString("Settings", "DIALLER").trimmed().compare("MODEM", Qt::CaseInsensitive) == 0) {
+    if (modemChosen()) {
+        Registry reg(Registry::General);
         modem = std::make_unique<ModemDialler>(ModemDialler::deviceFor(reg.readString("Settings", "MODEM-COM")));
         return *modem;
     }
     return desktop;
+}
+
+bool Dialler::modemChosen()
+{
+    const QString chosen = Registry(Registry::General).readString("Settings", "DIALLER").trimmed();
+    return chosen.compare(ModemChoice, Qt::CaseInsensitive) == 0;
 }
 
 void Dialler::setInstance(Dialler *d) { g_dialler = d; }

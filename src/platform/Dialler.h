@@ -21,8 +21,13 @@ public:
     // called and answers an empty word.
     QString dial(const QString &number);
 
-    // The dialler the settings choose (Settings/DIALLER: "MODEM" for the modem on the
-    // MODEM-COM port, otherwise the desktop's tel: handler).
+    // The values of Settings/DIALLER: the desktop's tel: handler, or the modem on the
+    // MODEM-COM port. Anything else, or none, means the desktop's handler.
+    static inline const QString DesktopChoice = QStringLiteral("TEL");
+    static inline const QString ModemChoice = QStringLiteral("MODEM");
+    static bool modemChosen();
+
+    // The dialler the settings choose.
     static Dialler &instance();
     static void setInstance(Dialler *d); // tests; null restores the real one
 

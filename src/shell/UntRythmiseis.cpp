@@ -3,6 +3,7 @@
 #include "data/DataModule.h"
 #include "widgets/DbControls.h"
 #include "widgets/FormParts.h"
+#include "platform/Dialler.h"
 #include "platform/Registry.h"
 #include "widgets/Ui.h"
 
@@ -60,6 +61,8 @@ TRythmiseisDlg::TRythmiseisDlg(TDataMdl &dm, QWidget *parent) : QDialog(parent),
     RadioGroup1 = new TRadioGroup("RadioGroup1", "ΘΥΡΑ που είναι συνδεδεμένο το Modem", {"COM1", "COM2", "COM3", "COM4"}, 4,
                                   GroupBox1);
     RadioGroup2 = new TRadioGroup("RadioGroup2", "Γραμμή Τηλεφώνου", {"Απλή ", "ISDN"}, 2, GroupBox1);
+    RadioGroup3 = new TRadioGroup("RadioGroup3", "Κλήσεις μέσω",
+                                  {"Εφαρμογής τηλεφωνίας του υπολογιστή (tel:)", "Modem στη θύρα COM"}, 2, GroupBox1);
 
     auto *form = new QFormLayout;
     form->addRow(new QLabel("DORVANI", GroupBox1), ComboBox1);
@@ -70,6 +73,7 @@ TRythmiseisDlg::TRythmiseisDlg(TDataMdl &dm, QWidget *parent) : QDialog(parent),
     gl->addLayout(form);
     gl->addWidget(RadioGroup1);
     gl->addWidget(RadioGroup2);
+    gl->addWidget(RadioGroup3);
 
     BtnDel = form::button("BtnDel", "&ΚΑΘΑΡΙΣΜΟΣ", this);
     BtnDel->setToolTip("ΚΑΘΑΡΙΣΜΟΣ ΟΛΩΝ");
@@ -141,6 +145,7 @@ void TRythmiseisDlg::load()
 
     RadioGroup2->setItemIndex(lineIndex(reg.valueExists("Settings", "Teleph"), reg.readString("Settings", "Teleph")));
     RadioGroup1->setItemIndex(portIndex(reg.readString("Settings", "MODEM-COM", "3")));
+    RadioGroup3->setItemIndex(Dialler::modemChosen() ? 1 : 0);
 }
 
 void TRythmiseisDlg::showEvent(QShowEvent *e)
@@ -166,6 +171,7 @@ void TRythmiseisDlg::clearAll()
     DBLookupComboBox2->clearChoice();
     RadioGroup1->setItemIndex(-1);
     RadioGroup2->setItemIndex(-1);
+    RadioGroup3->setItemIndex(-1);
 }
 
 void TRythmiseisDlg::save()
@@ -177,6 +183,10 @@ void TRythmiseisDlg::save()
     reg.writeString("Settings", "Synypops", DBLookupComboBox2->text());
     reg.writeInteger("Settings", "Teleph", RadioGroup2->itemIndex());
     reg.writeString("Settings", "MODEM-COM", QString::number(RadioGroup1->itemIndex() + 1));
+    // None chosen is stored as none, which places calls through the desktop's handler.
+    const int dialler = RadioGroup3->itemIndex();
+    reg.writeString("Settings", "DIALLER",
+                    dialler == 1 ? Dialler::ModemChoice : dialler == 0 ? Dialler::DesktopChoice : QString());
     ui().message("Η αποθήκευση ολοκληρώθηκε");
 }
 

@@ -1,5 +1,6 @@
 // The settings: election type, home prefecture, home prefectural organisation, the
-// co-candidate who receives the votes, the modem's port and the telephone line.
+// co-candidate who receives the votes, the modem's port, the telephone line and the
+// telephone that calls are placed on.
 #pragma once
 
 #include "widgets/FormParts.h"
@@ -34,6 +35,7 @@ public:
     DBLookupComboBox *DBLookupComboBox2; // co-candidate
     TRadioGroup *RadioGroup1;            // modem port
     TRadioGroup *RadioGroup2;            // telephone line
+    TRadioGroup *RadioGroup3;            // calls through the desktop's tel: handler or the modem
     QPushButton *BtnDel;
     QPushButton *BitBtn1;
     QPushButton *CancelBtn;

@@ -20,14 +20,22 @@ QPointer<TTelBookFrm> g_directory;
 TAlphabetDlg *TelephoneScreens::finder() { return g_finder; }
 TTelBookFrm *TelephoneScreens::directory() { return g_directory; }
 
+namespace {
+// The finder, hidden until it is shown; closing it destroys it.
+void createFinder()
+{
+    if (g_finder)
+        return;
+    MainWindow *main = MainWindow::instance();
+    g_finder = new TAlphabetDlg(main ? main->widget() : nullptr);
+    QObject::connect(g_finder, &TAlphabetDlg::letterChosen, g_finder,
+                     [](const QString &letter) { TelephoneScreens::searchLetter(letter); });
+}
+} // namespace
+
 void TelephoneScreens::showFinder()
 {
-    if (!g_finder) {
-        MainWindow *main = MainWindow::instance();
-        g_finder = new TAlphabetDlg(main ? main->widget() : nullptr);
-        QObject::connect(g_finder, &TAlphabetDlg::letterChosen, g_finder,
-                         [](const QString &letter) { searchLetter(letter); });
-    }
+    createFinder();
     g_finder->show();
     g_finder->raise();
     g_finder->activateWindow();
@@ -50,6 +58,9 @@ void TelephoneScreens::searchLetter(const QString &letter)
 
 void registerTelephoneScreens(MainWindow &, TDataMdl &)
 {
+    // The finder exists from the start until it is closed; the menu creates it again.
+    delete g_finder;
+    createFinder();
     Screens::add("TAlphabetDlg", [] { TelephoneScreens::showFinder(); });
     CitizenScreens::setReturn(CitizenScreens::TelBook, [](int autonum) {
         if (g_directory)

@@ -12,17 +12,57 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 namespace dorvani {
 
 namespace {
 const QStringList kHeads = {"ΕΠΙΘΕΤΟ", "ΟΝΟΜΑ", "ΠΑΤΡ.", "ΤΗΛ.ΟΙΚΙΑΣ", "ΤΗΛ.ΕΡΓΑΣΙΑΣ"};
 const int kWidths[] = {150, 80, 60, 75, 75};
+
+// The panel's picture: a desk telephone with its handset on the cradle.
+QPixmap telephonePicture()
+{
+    const qreal scale = 1.5;
+    QPixmap pm(int(96 * scale), int(72 * scale));
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
+    const QColor body(72, 38, 28), light(238, 226, 200);
+    p.setPen(QPen(body.darker(140), 1.2));
+    p.setBrush(body);
+    QPainterPath base;
+    base.moveTo(12, 68);
+    base.lineTo(84, 68);
+    base.lineTo(72, 32);
+    base.lineTo(24, 32);
+    base.closeSubpath();
+    p.drawPath(base);
+    // The dial, with its ten holes.
+    p.setBrush(light);
+    p.drawEllipse(QPointF(48, 51), 13, 13);
+    p.setBrush(body);
+    for (int i = 0; i < 10; ++i) {
+        const qreal a = (i * 27 + 120) * M_PI / 180;
+        p.drawEllipse(QPointF(48 + 9 * std::cos(a), 51 - 9 * std::sin(a)), 2, 2);
+    }
+    p.drawEllipse(QPointF(48, 51), 3.5, 3.5);
+    // The handset.
+    p.drawRoundedRect(QRectF(16, 14, 64, 10), 5, 5);
+    p.drawEllipse(QRectF(4, 10, 24, 20));
+    p.drawEllipse(QRectF(68, 10, 24, 20));
+    return pm;
+}
 } // namespace
 
 TTelBookFrm::TTelBookFrm(QWidget *parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint)
@@ -54,6 +94,11 @@ TTelBookFrm::TTelBookFrm(QWidget *parent) : QWidget(parent, Qt::Window | Qt::Win
     f.setPointSize(f.pointSize() + 3);
     title->setFont(f);
     v->addWidget(title);
+    Image1 = new QLabel(Panel1);
+    Image1->setObjectName("Image1");
+    Image1->setAlignment(Qt::AlignCenter);
+    Image1->setPixmap(telephonePicture());
+    v->addWidget(Image1);
     LblName = new QLabel(Panel1);
     LblName->setObjectName("LblName");
     LblName->setFont(f);
@@ -72,7 +117,7 @@ TTelBookFrm::TTelBookFrm(QWidget *parent) : QWidget(parent, Qt::Window | Qt::Win
             b = new QToolButton(Panel1);
             b->setObjectName(QString("SpeedButton%1").arg(i + 1));
             b->setAutoRaise(true);
-            b->setText(i == TelDirectory::Email ? "✉" : i == TelDirectory::Web ? "🌐" : "☎");
+            b->setText(i == TelDirectory::Email ? "✉" : i == TelDirectory::Web ? "www" : "☎");
             b->setToolTip(i == TelDirectory::Email ? "ΑΠΟΣΤΟΛΗ E-MAIL"
                           : i == TelDirectory::Web ? "ΑΝΟΙΓΜΑ ΔΙΕΥΘΥΝΣΗΣ"
                                                    : "ΚΛΗΣΗ ΤΗΛΕΦΩΝΟΥ");
@@ -157,7 +202,10 @@ void TTelBookFrm::selectRow(int row)
 void TTelBookFrm::valueButton(int line)
 {
     const QString value = Values.value(line) ? Values[line]->text() : QString();
-    if (line == TelDirectory::Email || line == TelDirectory::Web) {
+    if (line == TelDirectory::Email && value.trimmed().isEmpty()) {
+        // No address: an empty message, for the user to address.
+        Desktop::instance().openUrl(QUrl("mailto:?Subject=&Body="));
+    } else if (line == TelDirectory::Email || line == TelDirectory::Web) {
         const QUrl u = line == TelDirectory::Email ? mailAddress(value) : webAddress(value);
         if (u.isValid())
             Desktop::instance().openUrl(u);

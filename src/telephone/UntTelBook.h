@@ -21,6 +21,7 @@ public:
 
     QTableWidget *StringGrid1;
     QWidget *Panel1;
+    QLabel *Image1; // the panel's picture
     QLabel *LblName;
     QList<QLabel *> Values;       // the fifteen value lines
     QList<QToolButton *> Buttons; // beside each value line; null beside FAX

@@ -4,6 +4,7 @@
 #include "data/DataModule.h"
 #include "data/Dataset.h"
 #include "data/Store.h"
+#include "letters/LetterPage.h"
 #include "letters/UntEpistolh.h"
 #include "platform/Printing.h"
 #include "widgets/DbControls.h"
@@ -12,6 +13,7 @@
 #include "ProgramFixture.h"
 
 #include <QComboBox>
+#include <QImage>
 #include <QMdiSubWindow>
 #include <QProcess>
 #include <QStandardPaths>
@@ -144,6 +146,45 @@ private slots:
         QCOMPARE(f->RichEdit1->toPlainText(), QString("#,\nκείμενο"));
     }
 
+    void aLongPreviewShowsItsFirstLettersAtOnce_data()
+    {
+        QTest::addColumn<int>("citizens");
+        QTest::addColumn<QList<bool>>("answers");
+        QTest::addColumn<QList<int>>("pages");
+        QTest::addColumn<QStringList>("titles");
+        QTest::newRow("three letters, one preview") << 0 << QList<bool>{} << QList<int>{3} << QStringList{"ΕΠΙΣΤΟΛΕΣ"};
+        QTest::newRow("forty-five letters, all seen")
+            << 42 << QList<bool>{true, true} << QList<int>{20, 20, 5}
+            << QStringList{"ΕΠΙΣΤΟΛΕΣ 1 - 20 από 45", "ΕΠΙΣΤΟΛΕΣ 21 - 40 από 45", "ΕΠΙΣΤΟΛΕΣ 41 - 45 από 45"};
+        QTest::newRow("forty-five letters, stopped after the first")
+            << 42 << QList<bool>{false} << QList<int>{20} << QStringList{"ΕΠΙΣΤΟΛΕΣ 1 - 20 από 45"};
+    }
+    void aLongPreviewShowsItsFirstLettersAtOnce()
+    {
+        QFETCH(int, citizens);
+        QFETCH(QList<bool>, answers);
+        QFETCH(QList<int>, pages);
+        QFETCH(QStringList, titles);
+        for (int i = 0; i < citizens; ++i)
+            addCitizen(QStringLiteral("ΔΕΛΤΑ%1").arg(i, 2, 10, QChar('0')), "ΠΕΤΡΟΣ", "ΠΕΤΡΟ");
+        TEpistolhFrm *f = ready("#,\nκείμενο");
+        QVERIFY(f);
+        for (bool a : answers)
+            p->ui.answers << a;
+        p->ui.onExecOnce["SelPrintTypeDlg"].enqueue([](QDialog *) { return 0; });
+        f->produce();
+        QList<int> drawn;
+        for (const auto &printout : p->ui.printouts)
+            drawn << int(printout.pages.size());
+        QCOMPARE(drawn, pages);
+        QCOMPARE(p->ui.printoutTitles, titles);
+        QCOMPARE(p->ui.questions().size(), answers.size());
+        if (!answers.isEmpty())
+            QCOMPARE(p->ui.questions().first(), QString("Να εμφανιστούν οι επόμενες επιστολές (21 - 40 από 45);"));
+        QVERIFY(p->ui.answers.isEmpty());
+        QCOMPARE(f->RichEdit1->toPlainText(), QString("#,\nκείμενο"));
+    }
+
     void runToOnePdf()
     {
         if (QStandardPaths::findExecutable("pdftotext").isEmpty())
@@ -162,6 +203,57 @@ private slots:
         QCOMPARE(text.count(QChar('\f')), 3);
         QVERIFY(text.indexOf("ΑΓΑΠΗΤΕ ΓΙΩΡΓΟ,") < text.indexOf("ΑΓΑΠΗΤΕ ΜΑΡΙΑ,"));
         QVERIFY(text.indexOf("ΑΓΑΠΗΤΕ ΜΑΡΙΑ,") < text.indexOf("ΑΓΑΠΗΤΕ ,"));
+    }
+
+    void runWithSignatureAndPhotographToPdf()
+    {
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty() || QStandardPaths::findExecutable("pdfimages").isEmpty())
+            QSKIP("pdftotext and pdfimages (poppler-utils) are needed to read PDF files");
+        // A signature and a photograph where the settings put them.
+        QImage signature(120, 45, QImage::Format_RGB32), photo(60, 60, QImage::Format_RGB32);
+        signature.fill(Qt::darkBlue);
+        photo.fill(Qt::darkRed);
+        LetterPageSettings settings;
+        settings.image = p->home->path("signature.bmp");
+        settings.imagePhoto = p->home->path("photo.bmp");
+        QVERIFY(signature.save(settings.image) && photo.save(settings.imagePhoto));
+        settings.width = "120";
+        settings.height = "45";
+        settings.save();
+
+        // The first citizen's letter is long enough for two pages.
+        QString long_;
+        for (int i = 0; i < 70; ++i)
+            long_ += QStringLiteral("\nπαράγραφος %1 της επιστολής, που συνεχίζεται όσο χρειάζεται.").arg(i + 1);
+        TEpistolhFrm *f = ready("#," + long_ + "\nτέλος");
+        QVERIFY(f);
+        const QString path = p->home->path("letters.pdf");
+        p->ui.saveFiles << path;
+        p->ui.onExecOnce["SelPrintTypeDlg"].enqueue([](QDialog *) { return 2; });
+        f->produce();
+        QVERIFY(p->ui.messages().isEmpty());
+        QProcess pdf;
+        pdf.start("pdftotext", {"-enc", "UTF-8", path, "-"});
+        pdf.waitForFinished(30000);
+        const QStringList pages = QString::fromUtf8(pdf.readAllStandardOutput()).split(QChar('\f'), Qt::SkipEmptyParts);
+        // Three letters of two pages each: the editor's text keeps its size on paper.
+        QCOMPARE(pages.size(), 6);
+        QVERIFY(pages[0].contains("ΑΓΑΠΗΤΕ ΓΙΩΡΓΟ,"));
+        QVERIFY(pages[1].contains("τέλος") && !pages[1].contains("ΑΓΑΠΗΤΕ"));
+        QVERIFY(pages[2].contains("ΑΓΑΠΗΤΕ ΜΑΡΙΑ,"));
+        QVERIFY(pages[4].contains("ΑΓΑΠΗΤΕ ,"));
+        // Each letter carries its photograph and its signature.
+        QProcess images;
+        images.start("pdfimages", {"-list", path});
+        images.waitForFinished(30000);
+        QStringList rows = QString::fromUtf8(images.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        rows = rows.mid(2); // the heading and its rule
+        QCOMPARE(rows.size(), 6);
+        QList<int> onPage;
+        for (const QString &r : rows)
+            onPage << r.simplified().section(' ', 0, 0).toInt();
+        std::sort(onPage.begin(), onPage.end());
+        QCOMPARE(onPage, (QList<int>{1, 2, 3, 4, 5, 6}));
     }
 };
 

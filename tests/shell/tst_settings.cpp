@@ -2,6 +2,8 @@
 // in the running program.
 #include "widgets/DbControls.h"
 #include "ProgramFixture.h"
+#include "platform/Dialler.h"
+#include "platform/ModemDialler.h"
 #include "platform/Registry.h"
 #include "widgets/Screens.h"
 #include "data/Store.h"
@@ -244,6 +246,51 @@ private slots:
         QCOMPARE(s.line, line);
         QCOMPARE(s.port, portIndex);
         QCOMPARE(s.type, -1);
+    }
+
+    void callsArePlacedOnTheChosenTelephone_data()
+    {
+        QTest::addColumn<QString>("stored"); // "-" for absent
+        QTest::addColumn<int>("shown");
+        QTest::addColumn<int>("choose"); // -1: cleared
+        QTest::addColumn<QString>("saved");
+        QTest::addColumn<bool>("modem");
+        QTest::newRow("never saved, the modem chosen") << "-" << 0 << 1 << "MODEM" << true;
+        QTest::newRow("modem, the desktop chosen") << "MODEM" << 1 << 0 << "TEL" << false;
+        QTest::newRow("modem in small letters, cleared") << "modem" << 1 << -1 << "" << false;
+        QTest::newRow("unknown value, the modem chosen") << "ΑΛΛΟ" << 0 << 1 << "MODEM" << true;
+    }
+    void callsArePlacedOnTheChosenTelephone()
+    {
+        QFETCH(QString, stored);
+        QFETCH(int, shown);
+        QFETCH(int, choose);
+        QFETCH(QString, saved);
+        QFETCH(bool, modem);
+        Program p;
+        QVERIFY(p.start());
+        if (stored != "-")
+            Registry(Registry::General).writeString("Settings", "DIALLER", stored);
+        int seen = -2;
+        QString caption;
+        p.ui.onExec["RythmiseisDlg"] = [&](QDialog *d) {
+            auto *r = static_cast<TRythmiseisDlg *>(d);
+            seen = r->RadioGroup3->itemIndex();
+            caption = r->RadioGroup3->button(0)->text();
+            if (choose < 0)
+                test::click(d, "BtnDel");
+            else
+                r->RadioGroup3->button(choose)->click();
+            test::click(d, "BitBtn1");
+            return int(QDialog::Accepted);
+        };
+        Screens::run("TRythmiseisDlg");
+        QCOMPARE(seen, shown);
+        QCOMPARE(caption, QString("Εφαρμογής τηλεφωνίας του υπολογιστή (tel:)"));
+        QCOMPARE(Registry(Registry::General).readString("Settings", "DIALLER", "absent"), saved);
+        QCOMPARE(Dialler::modemChosen(), modem);
+        QCOMPARE(dynamic_cast<ModemDialler *>(&Dialler::instance()) != nullptr, modem);
+        QCOMPARE(dynamic_cast<DesktopDialler *>(&Dialler::instance()) != nullptr, !modem);
     }
 
     void owner()

@@ -7,6 +7,7 @@
 #include "platform/Dialler.h"
 #include "platform/Registry.h"
 #include "ProgramFixture.h"
+#include "platform/Desktop.h"
 #include "telephone/TelephoneScreens.h"
 #include "telephone/UntAlphabet.h"
 #include "telephone/UntDial.h"
@@ -17,11 +18,25 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QPointer>
 #include <QTest>
 #include <QToolButton>
 
 using namespace dorvani;
 using test::Program;
+
+namespace {
+class RecordingDesktop : public Desktop {
+public:
+    QStringList urls;
+    bool start(Program) override { return false; }
+    bool openUrl(const QUrl &url) override
+    {
+        urls << url.toString(QUrl::FullyEncoded);
+        return true;
+    }
+};
+} // namespace
 
 class TstTelBook : public QObject {
     Q_OBJECT
@@ -123,6 +138,67 @@ private slots:
         d->Buttons[0]->click();
         QCOMPARE(fake.calls.size(), 1);
         QVERIFY(p->ui.messages().last().contains("Δεν έχετε ορίσει σε ποια θύρα"));
+    }
+
+    void theMailAndWebButtonsOpenTheDesktopsHandlers_data()
+    {
+        QTest::addColumn<QString>("email");
+        QTest::addColumn<QString>("web");
+        QTest::addColumn<QStringList>("opened"); // after the e-mail button, then the web button
+        QTest::newRow("both") << "papa@mail.gr" << "WWW.PAPA.GR"
+                              << QStringList{"mailto:papa@mail.gr?Subject=&Body=", "http://www.papa.gr"};
+        QTest::newRow("encoded") << "a b&c@mail.gr" << "https://papa.gr/α"
+                                 << QStringList{"mailto:a%20b&c@mail.gr?Subject=&Body=", "https://papa.gr/%CE%B1"};
+        QTest::newRow("empty: an empty message, no web") << "" << "   " << QStringList{"mailto:?Subject=&Body="};
+        QTest::newRow("not a web address") << "papa@mail.gr" << "file:///etc/passwd"
+                                           << QStringList{"mailto:papa@mail.gr?Subject=&Body="};
+    }
+    void theMailAndWebButtonsOpenTheDesktopsHandlers()
+    {
+        QFETCH(QString, email);
+        QFETCH(QString, web);
+        QFETCH(QStringList, opened);
+        RecordingDesktop desk;
+        Desktop::setInstance(&desk);
+        Store::instance().exec("INSERT INTO POLITES (EPITHETO, ONOMA, EMAIL, WEB) VALUES ('ΚΑΠΑΣ', 'ΝΙΚΟΣ', ?, ?)",
+                               {email, web});
+        TTelBookFrm *d = chooseLetter("Κ");
+        QVERIFY(d);
+        d->Buttons[TelDirectory::Email]->click();
+        d->Buttons[TelDirectory::Web]->click();
+        Desktop::setInstance(nullptr);
+        QCOMPARE(desk.urls, opened);
+        QVERIFY(fake.calls.isEmpty());
+        QVERIFY(!d->Buttons[TelDirectory::Fax]);
+    }
+
+    void theFinderExistsFromTheStart()
+    {
+        // Created with the program and hidden; the menu shows it with the Greek letters.
+        QPointer<TAlphabetDlg> finder = TelephoneScreens::finder();
+        QVERIFY(finder);
+        QVERIFY(!finder->isVisible());
+        QCOMPARE(finder->windowTitle(), QString("Αναζητήστε με το αρχικό γράμμα"));
+        p->main()->action("&ΤΗΛΕΦΩΝΙΚΟΣ ΚΑΤΑΛΟΓΟΣ")->trigger();
+        QCOMPARE(TelephoneScreens::finder(), finder.data());
+        QVERIFY(finder->isVisible());
+        QVERIFY(finder->letterButton("Α") && finder->letterButton("Α")->isVisible());
+        // Closed, it is gone; the menu creates it again.
+        finder->close();
+        QTRY_VERIFY(!finder);
+        p->main()->action("&ΤΗΛΕΦΩΝΙΚΟΣ ΚΑΤΑΛΟΓΟΣ")->trigger();
+        QVERIFY(TelephoneScreens::finder() && TelephoneScreens::finder()->isVisible());
+    }
+
+    void thePanelShowsItsPicture()
+    {
+        add("ΚΑΠΑΣ", "ΝΙΚΟΣ", "111");
+        TTelBookFrm *d = chooseLetter("Κ");
+        QVERIFY(d);
+        QVERIFY(!d->Image1->pixmap().isNull());
+        QVERIFY(d->Panel1->isAncestorOf(d->Image1));
+        // The picture stands between the title and the name line.
+        QVERIFY(d->Image1->geometry().bottom() <= d->LblName->geometry().top());
     }
 
     void closingTheDirectoryClosesTheFinder()
