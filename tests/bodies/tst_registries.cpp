@@ -383,6 +383,15 @@ private slots:
                 QTest::keyClick(g, Qt::Key_Insert);
                 QTest::keyClick(g, Qt::Key_Insert);
                 QCOMPARE(g->model()->rowCount(), 2);
+                // A row goes with Ctrl+Delete after the question, and only on Yes.
+                QTest::keyClick(g, Qt::Key_Insert);
+                p.ui.answers << false;
+                QTest::keyClick(g, Qt::Key_Delete, Qt::ControlModifier);
+                QCOMPARE(g->model()->rowCount(), 2);
+                p.ui.answers << true;
+                QTest::keyClick(g, Qt::Key_Delete, Qt::ControlModifier);
+                QCOMPARE(g->model()->rowCount(), 1);
+                QTest::keyClick(g, Qt::Key_Insert);
                 }();
                 return int(QDialog::Accepted);
             });
@@ -406,6 +415,105 @@ private slots:
         QCOMPARE(q.value(8).toInt(), party);
         // After closing, the composition table is no longer limited to the body.
         QVERIFY(!p.dm().TblNomarxies_Struct->filtered());
+    }
+
+    void form_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QStringList>("chain");
+        QTest::addColumn<bool>("prefectureDigitsOnly");
+        const QStringList head{"EdtEponimia", "EdtAddress", "EdtPolh", "EdtTK"};
+        const QStringList tail{"EdtTel1", "EdtFAX1", "EdtEmail", "EdtWeb"};
+        QTest::newRow("prefecture offices") << "ΝΟΜΑΡΧΙΕΣ" << "NomarxiesDlg" << head + QStringList{"DbCmbNomos"} + tail
+                                           << true;
+        QTest::newRow("municipality offices")
+            << "ΔΗΜΑΡΧΙΕΣ" << "DhmarxiesDlg" << head + QStringList{"DbCmbNomos", "DBCmbKomma", "DBCmbSYMMAXIA"} + tail
+            << false;
+        QTest::newRow("prefectural organisations") << "ΝΟΜΑΡΧΙΑΚΕΣ ΟΡΓΑΝΩΣΕΙΣ" << "Nomarxies_O_Dlg"
+                                                  << head + QStringList{"DbCmbNomos", "DBCmbKomma"} + tail << true;
+        QTest::newRow("local organisations") << "ΤΟΠΙΚΕΣ ΟΡΓΑΝΩΣΕΙΣ" << "Topikes_O_Dlg"
+                                            << head + QStringList{"DbCmbNomarxiakes_O"} + tail << false;
+    }
+
+    // The form: Enter runs along it and stops in the web field, the prefecture of some
+    // kinds takes no letters, and an e-mail without "@" is not left without the message.
+    void form()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, dialog);
+        QFETCH(QStringList, chain);
+        QFETCH(bool, prefectureDigitsOnly);
+        Program p;
+        QVERIFY(p.start());
+        RegisterFixture::fill();
+        play(p, command, dialog, [&](TBodyRegistryDlg *d) {
+            d->newClicked();
+            d->EdtEponimia->setFocus();
+            QStringList visited{QApplication::focusWidget()->objectName()};
+            for (int i = 0; i < chain.size(); ++i) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                visited << QApplication::focusWidget()->objectName();
+            }
+            QCOMPARE(visited, chain + QStringList{"EdtWeb"}); // Enter in the web field stays
+            if (d->DBCmbNomarxiakes) {
+                d->DbCmbNomos->setFocus();
+                QTest::keyClick(d->DbCmbNomos, Qt::Key_Return);
+                QCOMPARE(QApplication::focusWidget(), d->EdtTel1);
+            } else if (d->DBCmbSYMMAXIA->isVisibleTo(d)) {
+                d->DBCmbKomma->setFocus();
+                QTest::keyClick(d->DBCmbKomma, Qt::Key_Return);
+                QCOMPARE(QApplication::focusWidget(), d->DBCmbSYMMAXIA);
+                QTest::keyClick(d->DBCmbSYMMAXIA, Qt::Key_Return);
+                QCOMPARE(QApplication::focusWidget(), d->EdtTel1);
+            }
+            // A letter in the prefecture chooses nothing where it takes digits only.
+            d->DbCmbNomos->setFocus();
+            test::typeText(d->DbCmbNomos, "Α");
+            QCOMPARE(d->DbCmbNomos->text().isEmpty(), prefectureDigitsOnly);
+            // The digits-only fields drop letters.
+            d->EdtTel1->clear();
+            test::typeText(d->EdtTel1, "21Α0");
+            QCOMPARE(d->EdtTel1->text(), QString("210"));
+
+            d->EdtEmail->setFocus();
+            test::typeText(d->EdtEmail, "dimos");
+            d->EdtWeb->setFocus();
+            QVERIFY(p.ui.messages().contains("Το Email δεν είναι σωστό."));
+            QCOMPARE(QApplication::focusWidget(), d->EdtEmail);
+            const int shown = int(p.ui.messages().count("Το Email δεν είναι σωστό."));
+            d->EdtEmail->clear();
+            d->EdtWeb->setFocus();
+            QCOMPARE(int(p.ui.messages().count("Το Email δεν είναι σωστό.")), shown);
+            QCOMPARE(QApplication::focusWidget(), d->EdtWeb);
+        });
+    }
+
+    // The head of the registry printout: on the first page the banner, two blank lines,
+    // the caption and two more; on every further page the banner, one, the caption.
+    void printoutHead()
+    {
+        Program p;
+        QVERIFY(p.start());
+        for (int i = 0; i < 80; ++i)
+            Store::instance().exec("INSERT INTO NOMARXIES (Nomos, Onomasia) VALUES (1, ?)",
+                                   {QString("ΓΡΑΦΕΙΟ %1").arg(i, 2, 10, QChar('0'))});
+        play(p, "ΝΟΜΑΡΧΙΕΣ", "NomarxiesDlg", [&](TBodyRegistryDlg *d) {
+            p.ui.onExecOnce["PrintRangeDlg"].enqueue([](QDialog *r) {
+                r->findChild<QCheckBox *>("ChkAll")->setChecked(true);
+                return int(QDialog::Accepted);
+            });
+            d->printClicked();
+        });
+        QCOMPARE(p.ui.printouts.size(), 1);
+        const auto &pages = p.ui.printouts[0].pages;
+        QVERIFY(pages.size() >= 2);
+        const QString caption = "ΠΡΟΒΟΛΗ ΝΟΜΑΡΧΙΑΣ";
+        QCOMPARE(pages[0].texts.mid(0, 7),
+                 (QStringList{"ΠΡΟΓΡΑΜΜΑ DORVANI", "", "", caption, "", "", "ONΟΜΑΣΙΑ"}));
+        QCOMPARE(pages[1].texts.mid(0, 4), (QStringList{"ΠΡΟΓΡΑΜΜΑ DORVANI", "", caption, "ONΟΜΑΣΙΑ"}));
+        QVERIFY(p.ui.printouts[0].allText().contains("ΓΡΑΦΕΙΟ 00"));
+        QVERIFY(p.ui.printouts[0].allText().contains("ΓΡΑΦΕΙΟ 79"));
     }
 
     // The web and e-mail buttons hand the addresses to the desktop.
