@@ -90,6 +90,7 @@ protected:
 private:
     void stamp();
     void storeCurrent();
+    void moveTo(int column); // on the current row
     void dropUntouched();
     bool untouched(int autonum) const;
     QList<int> m_added;
@@ -99,6 +100,11 @@ private:
     int m_body = 0;
     QVariant m_party;
     bool m_stamping = false;
+    struct Keep {
+        int row = -1, column = -1;
+        bool sameRow = false; // the cell is on the row being stored
+    };
+    Keep m_keep;
 };
 
 class TBodyRegistryDlg : public QDialog {

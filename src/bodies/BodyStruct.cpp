@@ -74,7 +74,7 @@ namespace {
 // stores the cell and goes on as Enter in the grid does.
 class MemberDelegate : public QStyledItemDelegate {
 public:
-    MemberDelegate(DBGrid *grid, Table *members, const QList<BodyColumn> &columns, std::function<void(int)> enter)
+    MemberDelegate(DBGrid *grid, Table *members, const QList<BodyColumn> &columns, std::function<void(int, int)> enter)
         : QStyledItemDelegate(grid), m_members(members), m_columns(columns), m_enter(std::move(enter))
     {
     }
@@ -172,12 +172,14 @@ protected:
         if (e->type() == QEvent::KeyPress) {
             auto *k = static_cast<QKeyEvent *>(e);
             auto *editor = qobject_cast<QWidget *>(o);
-            if (editor && (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter)) {
+            const bool enter = k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter;
+            const bool tab = k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab;
+            if (editor && (enter || tab)) {
                 // Storing the cell reads the rows anew: the column is known from the editor.
                 const int column = editor->property("column").toInt();
                 emit commitData(editor);
                 emit closeEditor(editor, QAbstractItemDelegate::NoHint);
-                m_enter(column);
+                m_enter(column, enter ? 0 : (k->key() == Qt::Key_Tab ? 1 : -1));
                 return true;
             }
         }
@@ -187,7 +189,7 @@ protected:
 private:
     Table *m_members;
     QList<BodyColumn> m_columns;
-    std::function<void(int)> m_enter;
+    std::function<void(int, int)> m_enter;
 };
 
 void greekCapitals()
@@ -214,9 +216,36 @@ TBodyStructDlg::TBodyStructDlg(const BodyKind &kind, TDataMdl &dm, QWidget *pare
     DBGrid1->setSelectionBehavior(QAbstractItemView::SelectItems);
     DBGrid1->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                              QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
-    DBGrid1->setItemDelegate(new MemberDelegate(DBGrid1, kind.members, m_columns, [this](int column) {
-        guarded([&] { enterPressed(column); });
+    DBGrid1->setItemDelegate(new MemberDelegate(DBGrid1, kind.members, m_columns, [this](int column, int tab) {
+        guarded([&] {
+            if (tab == 0)
+                enterPressed(column);
+            else
+                moveTo(column + tab);
+        });
     }));
+    // Storing a cell reads the rows anew, which leaves the grid without a current cell:
+    // the cell the user is on stays current (on the stored row when it moved in the order).
+    connect(DBGrid1->model(), &QAbstractItemModel::modelAboutToBeReset, this, [this] {
+        const QModelIndex i = DBGrid1->currentIndex();
+        m_keep = {};
+        if (!i.isValid())
+            return;
+        m_keep = {i.row(), i.column(), m_kind.members->active() && i.row() == m_kind.members->recNo()};
+    });
+    connect(
+        DBGrid1->model(), &QAbstractItemModel::modelReset, this,
+        [this] {
+            if (m_keep.column < 0)
+                return;
+            const Keep k = m_keep;
+            m_keep = {};
+            Table *t = m_kind.members;
+            const int row = k.sameRow && t->active() ? t->recNo() : k.row;
+            if (row >= 0 && row < DBGrid1->model()->rowCount())
+                DBGrid1->setCurrentIndex(DBGrid1->model()->index(row, k.column));
+        },
+        Qt::QueuedConnection);
     form::boldHeader(DBGrid1);
     DBGrid1->installEventFilter(this);
     v->addWidget(DBGrid1);
@@ -380,8 +409,21 @@ void TBodyStructDlg::enterPressed(int column)
     }
     if (next > last)
         next = last;
+    m_keep = {};
     DBGrid1->setCurrentIndex(DBGrid1->model()->index(row, next));
     DBGrid1->setFocus(); // also when the stored cell's editor had it
+}
+
+void TBodyStructDlg::moveTo(int column)
+{
+    Table *t = m_kind.members;
+    m_keep = {};
+    if (!t->active() || t->recNo() < 0)
+        return;
+    const int row = t->recNo();
+    DBGrid1->setCurrentIndex(
+        DBGrid1->model()->index(row, std::clamp(column, 0, int(m_columns.size()) - 1)));
+    DBGrid1->setFocus();
 }
 
 bool TBodyStructDlg::eventFilter(QObject *o, QEvent *e)

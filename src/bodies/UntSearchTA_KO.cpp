@@ -77,6 +77,8 @@ TSearchResTAKODlg::TSearchResTAKODlg(TDataMdl &dm, TPediaTAKODlg *pedia, QWidget
     bar->addWidget(BitBtn1);
     bar->addWidget(CancelBtn);
     v->addLayout(bar);
+    for (QPushButton *b : {BtnEmail, BtnWeb, BitBtn2, BitBtn1, CancelBtn})
+        b->setAutoDefault(false);
     connect(BitBtn1, &QPushButton::clicked, this, [this] { guarded([this] { print(); }); });
     connect(BtnEmail, &QPushButton::clicked, this, [this] { guarded([this] { openMail(); }); });
     connect(BtnWeb, &QPushButton::clicked, this, [this] { guarded([this] { openWeb(); }); });
@@ -99,11 +101,15 @@ void TSearchResTAKODlg::fill(const QString &bodyTable, const QString &descriptio
         if (!m_pedia->isChecked(p))
             continue;
         const QString caption = m_pedia->caption(p);
-        // The natural width: the field's width in characters (at most 40), or its title.
+        // The natural width: the field's width in characters (at most 60; a yes/no mark
+        // three), made wider or narrower by the position's factor, never below the title.
         const int f = q->fieldIndex(fields[p]);
-        const int chars = f >= 0 && q->fieldWidth(f) > 0 ? std::min(q->fieldWidth(f), 40) : 30;
-        const int natural = std::max(fm.averageCharWidth() * chars, hm.horizontalAdvance(caption)) + 12;
-        cols << DatasetModel::Column{fields[p], caption, int(natural * BodySearchBuilder::widthFactor(p))};
+        const bool mark = f >= 0 && q->fieldKind(f) == FieldKind::Bool;
+        const int chars = mark ? 3 : (f >= 0 && q->fieldWidth(f) > 0 ? std::min(q->fieldWidth(f), 60) : 60);
+        const int natural = fm.averageCharWidth() * chars + 12;
+        const int width = std::max(int(natural * BodySearchBuilder::widthFactor(p)),
+                                   hm.horizontalAdvance(caption) + 16);
+        cols << DatasetModel::Column{fields[p], caption, width};
         m_captions << caption;
     }
     DBGrid1->setColumns(cols);
@@ -254,7 +260,10 @@ TfrmSearchTA_KO::TfrmSearchTA_KO(TDataMdl &dm, QWidget *parent) : QDialog(parent
     right->addWidget(BtnDel);
     right->addWidget(BtnFind);
     right->addWidget(CancelBtn);
-    h->addLayout(right);
+    h->addLayout(right, 1);
+    for (QPushButton *b : {BtnDel, BtnFind, CancelBtn})
+        b->setAutoDefault(false);
+    resize(980, 640);
     // Typed text is in Greek capitals; Enter and Esc move between the criteria.
     for (QLineEdit *e : {EdtOnomasia, EdtEpitheto, EdtOnoma, EdtAddress, EdtPolh, EdtTK, EdtTel1, EdtMobile,
                          EdtParat, MskCelebr, MskCelebrEos}) {

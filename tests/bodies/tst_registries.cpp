@@ -74,7 +74,7 @@ void fillForm(TBodyRegistryDlg *d, const QString &name)
 }
 
 // Opens the cell's editor, types into it and presses Enter there.
-void typeCell(DBGrid *g, int row, int column, const QString &text)
+void typeCell(DBGrid *g, int row, int column, const QString &text, Qt::Key end = Qt::Key_Return)
 {
     g->setCurrentIndex(g->model()->index(row, column));
     g->edit(g->currentIndex());
@@ -83,7 +83,7 @@ void typeCell(DBGrid *g, int row, int column, const QString &text)
     auto *line = qobject_cast<QLineEdit *>(editor);
     QVERIFY(line);
     test::typeText(line, text);
-    QTest::keyClick(line, Qt::Key_Return);
+    QTest::keyClick(line, end);
 }
 
 // Opens a list cell's editor, chooses the entry and presses Enter there.
@@ -330,6 +330,14 @@ private slots:
                 // Small Greek letters become capitals; Enter goes to the next column.
                 typeCell(g, 0, 1, "παπας");
                 QCOMPARE(g->currentIndex().column(), 2);
+                // Tab stores the cell too and goes on to the next column.
+                typeCell(g, 0, 2, "νικος", Qt::Key_Tab);
+                QCOMPARE(g->currentIndex().column(), 3);
+                // A cell stored another way leaves the current cell where it was.
+                g->setCurrentIndex(g->model()->index(0, 5));
+                g->model()->setData(g->model()->index(0, columnOf(c, "ADDRESS")), QString("ΟΔΟΣ 1"), Qt::EditRole);
+                QTest::qWait(0);
+                QCOMPARE(g->currentIndex().column(), 5);
                 // The role list offers only this kind's roles.
                 QComboBox *role = chooseCell(g, 0, 0);
                 QVERIFY(role);
@@ -401,7 +409,7 @@ private slots:
         Keyboard::setBackend(nullptr);
         QCOMPARE(sql(QString("SELECT COUNT(*) FROM %1").arg(members)).toInt(), 1);
         QSqlQuery q = s.exec(QString("SELECT %1, EPITHETO, PERS_IDIOTHTA_ID, EPAGGELMA, KOMMATIKH_THESH_ID, TEL1, "
-                                     "CELEBRDATE, ISINPOLITES, KOMMA_ID FROM %2")
+                                     "CELEBRDATE, ISINPOLITES, KOMMA_ID, ONOMA, ADDRESS FROM %2")
                                  .arg(link, members));
         QVERIFY(q.next());
         QCOMPARE(q.value(0).toInt(), 50);
@@ -413,6 +421,8 @@ private slots:
         QCOMPARE(q.value(6).toString(), QString("30/06"));
         QCOMPARE(q.value(7).toInt(), 1);
         QCOMPARE(q.value(8).toInt(), party);
+        QCOMPARE(q.value(9).toString(), QString("ΝΙΚΟΣ"));
+        QCOMPARE(q.value(10).toString(), QString("ΟΔΟΣ 1"));
         // After closing, the composition table is no longer limited to the body.
         QVERIFY(!p.dm().TblNomarxies_Struct->filtered());
     }
