@@ -514,6 +514,13 @@ private slots:
                 return int(QDialog::Accepted);
             });
             d->printClicked();
+            // A range that is not a number prints nothing.
+            p.ui.onExecOnce["PrintRangeDlg"].enqueue([](QDialog *r) {
+                r->findChild<QLineEdit *>("Edit1")->clear();
+                return int(QDialog::Accepted);
+            });
+            d->printClicked();
+            QVERIFY(p.ui.messages().contains("Η περιοχή εκτύπωσης δεν είναι σωστή."));
         });
         QCOMPARE(p.ui.printouts.size(), 1);
         const auto &pages = p.ui.printouts[0].pages;
