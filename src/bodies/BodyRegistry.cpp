@@ -295,7 +295,7 @@ TBodyRegistryDlg::TBodyRegistryDlg(const BodyKind &kind, TDataMdl &dm, QWidget *
     connect(BBtnExit, &QPushButton::clicked, this, &QDialog::accept);
     connect(BitBtn1, &QPushButton::clicked, this, [this] { guarded([this] { composition(); }); });
     connect(BitBtn5, &QPushButton::clicked, this, [this] { guarded([this] { leaveForm(); }); });
-    connect(EdtEmail, &QLineEdit::editingFinished, this, [this] { checkEmail(); });
+    connect(EdtEmail, &QLineEdit::editingFinished, this, [this] { checkEmail(true); });
     connect(SpeedButton7, &QPushButton::clicked, this, [this] { openMail(); });
     connect(SpeedButton8, &QPushButton::clicked, this, [this] { openWeb(); });
 }
@@ -394,14 +394,19 @@ void TBodyRegistryDlg::openRow(int row)
     m_views->setCurrentIndex(1);
 }
 
-bool TBodyRegistryDlg::checkEmail()
+bool TBodyRegistryDlg::checkEmail(bool leavingField)
 {
     const QString m = EdtEmail->text();
     if (!m.isEmpty() && !m.contains('@')) {
+        // Leaving the form right after the field refused the address says it once.
+        if (!leavingField && m == m_refusedEmail && EdtEmail->hasFocus())
+            return false;
         ui().message("Το Email δεν είναι σωστό.");
         EdtEmail->setFocus();
+        m_refusedEmail = leavingField ? m : QString();
         return false;
     }
+    m_refusedEmail.clear();
     return true;
 }
 
@@ -492,7 +497,7 @@ bool TBodyRegistryDlg::leaveForm()
         EdtEponimia->setFocus();
         return false;
     }
-    if (!checkEmail())
+    if (!checkEmail(false))
         return false;
     save();
     showGrid();

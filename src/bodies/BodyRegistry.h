@@ -142,13 +142,14 @@ protected:
 private:
     void clearForm();
     void showGrid();
-    bool checkEmail();
+    bool checkEmail(bool leavingField);
     BodyKind m_kind;
     TDataMdl &m_dm;
     QStackedWidget *m_views = nullptr;
     TBodyStructDlg *m_struct = nullptr;
     bool m_editMode = false;
     QHash<QWidget *, QWidget *> m_enterChain;
+    QString m_refusedEmail; // the address the field refused when it was left
 };
 
 void registerBodyScreens(MainWindow &main, TDataMdl &dm);

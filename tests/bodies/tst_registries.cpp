@@ -456,7 +456,9 @@ private slots:
         QFETCH(bool, prefectureDigitsOnly);
         Program p;
         QVERIFY(p.start());
-        RegisterFixture::fill();
+        const RegisterFixture reg = RegisterFixture::fill();
+        Store::instance().exec("INSERT INTO NOMARXIAKES_O (Nomos, Onomasia, Autonum) VALUES (?, 'Ν.Ο. ΠΑΡΤΙ', 50)",
+                               {reg.arkadia});
         play(p, command, dialog, [&](TBodyRegistryDlg *d) {
             d->newClicked();
             d->EdtEponimia->setFocus();
@@ -492,6 +494,16 @@ private slots:
             QVERIFY(p.ui.messages().contains("Το Email δεν είναι σωστό."));
             QCOMPARE(QApplication::focusWidget(), d->EdtEmail);
             const int shown = int(p.ui.messages().count("Το Email δεν είναι σωστό."));
+            // Leaving the form at once refuses again without a second message.
+            d->EdtEponimia->setText("ΟΝΟΜΑ");
+            d->DbCmbNomos->selectText("ΑΡΚΑΔΙΑΣ");
+            if (d->DBCmbNomarxiakes)
+                QVERIFY(d->DBCmbNomarxiakes->selectText("Ν.Ο. ΠΑΡΤΙ"));
+            const int messages = int(p.ui.messages().size());
+            p.ui.answers << true;
+            QVERIFY(!d->leaveForm());
+            QCOMPARE(int(p.ui.messages().size()), messages);
+            QVERIFY(d->formShown());
             d->EdtEmail->clear();
             d->EdtWeb->setFocus();
             QCOMPARE(int(p.ui.messages().count("Το Email δεν είναι σωστό.")), shown);
