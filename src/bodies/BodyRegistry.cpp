@@ -6,6 +6,9 @@
 #include "data/DbError.h"
 #include "data/Store.h"
 #include "data/GreekText.h"
+#include "citizens/CitizenStore.h"
+#include "platform/Keyboard.h"
+#include "widgets/FormParts.h"
 #include "platform/Desktop.h"
 #include "platform/Printing.h"
 #include "widgets/DbControls.h"
@@ -24,8 +27,6 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
-#include <QStyledItemDelegate>
 #include <QStackedWidget>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -33,25 +34,6 @@
 namespace dorvani {
 
 namespace {
-
-// The composition grid's editors: the postal code, telephone and name-day columns take
-// digits, blanks and "/" only.
-class MemberDelegate : public QStyledItemDelegate {
-public:
-    MemberDelegate(DBGrid *grid) : QStyledItemDelegate(grid), m_grid(grid) {}
-    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &o, const QModelIndex &i) const override
-    {
-        QWidget *w = QStyledItemDelegate::createEditor(parent, o, i);
-        static const QStringList digits{"TK", "TEL1", "TEL2", "MOBILE", "CELEBRDATE"};
-        const QString field = m_grid->datasetModel()->columns().value(i.column()).field.toUpper();
-        if (auto *e = qobject_cast<QLineEdit *>(w); e && digits.contains(field))
-            e->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9 /]*"), e));
-        return w;
-    }
-
-private:
-    DBGrid *m_grid;
-};
 
 BodyKind office(const QString &name, Table *t, Table *m, const QString &link, int tako, const QString &one,
                 const QString &many, const QString &oneGen)
@@ -70,6 +52,10 @@ BodyKind office(const QString &name, Table *t, Table *m, const QString &link, in
     k.editCaption = "ΔΙΟΡΘΩΣΗ " + oneGen;
     k.deleteQuestion = "ΠΑΡΑΚΑΛΩ ΕΠΙΒΕΒΑΙΩΣΤΕ ΤΗ ΔΙΑΓΡΑΦΗ ΤΗΣ " + oneGen;
     k.structCaption = "ΣΥΝΘΕΣΗ " + oneGen + "   ";
+    k.requiredMessage = "Η Ονομασία και ο Νομός είναι απαραίτητα πεδία για την αποθήκευση.";
+    k.gridColumns = {{"Onomasia", "ONΟΜΑΣΙΑ", 140}, {"Edra", "ΔΙΕΥΘΥΝΣΗ", 95}, {"Polh", "ΠΟΛΗ", 100},
+                     {"Tk", "Τ.Κ", 59},             {"NomosStr", "ΝΟΜΟΣ", 100}, {"Thl", "ΤΗΛ.1", 82},
+                     {"Fax", "Fax", 64},            {"KommaStr", "ΚΟΜΜΑ", 100}, {"SymmaxiaStr", "ΣΥΜΜΑΧΙΑ", 100}};
     return k;
 }
 
@@ -107,6 +93,7 @@ BodyKind nomarxiesKind(TDataMdl &dm)
     BodyKind k = office("Nomarxies", dm.TblNomarxies, dm.TblNomarxies_Struct, "NOMARXIES_ID", 0, "ΝΟΜΑΡΧΙΑ",
                         "ΝΟΜΑΡΧΙΩΝ", "ΝΟΜΑΡΧΙΑΣ");
     k.saveQuestion = "Θέλετε να αποθηκεύσετε την Νομαρχία;";
+    k.enterSkipsParty = true;
     return k;
 }
 
@@ -114,6 +101,7 @@ BodyKind dhmarxiesKind(TDataMdl &dm)
 {
     BodyKind k = office("Dhmarxies", dm.TblDhmarxies, dm.TblDhmarxies_Struct, "DHMARXIES_ID", 1, "ΔΗΜΑΡΧΙΑ",
                         "ΔΗΜΑΡΧΙΩΝ", "ΔΗΜΑΡΧΙΑΣ");
+    k.prefectureDigitsOnly = false;
     k.saveQuestion = "Θέλετε να αποθηκεύσετε την Δημαρχία;";
     return k;
 }
@@ -125,7 +113,12 @@ BodyKind nomarxiesOKind(TDataMdl &dm)
     k.objectName = "Nomarxies_O_Dlg";
     k.firstCaption = "ΠΡΟΒΟΛΗ Νομαρχιακών Οργανώσεων";
     k.groupTitle = "ΝΟΜΑΡΧΙΑΚΕΣ ΟΡΓΑΝΩΣΕΙΣ";
+    // After the form the grid's caption says whether the answer was Yes or No.
+    k.gridCaption = "ΠΡΟΒΟΛΗ ΝΟΑΡΧΙΑΚΩΝ ΟΡΓΑΝΩΣΕΩΝ";
+    k.gridCaptionAfterNo = k.firstCaption;
     k.partyBody = true;
+    k.allianceChoice = false;
+    k.gridColumns.removeLast(); // no alliance
     k.saveQuestion = "Θέλετε να αποθηκεύσετε την Νομαρχιακή Οργάνωση;";
     return k;
 }
@@ -139,129 +132,15 @@ BodyKind topikesOKind(TDataMdl &dm)
     k.groupTitle = "ΤΟΠΙΚΕΣ ΟΡΓΑΝΩΣΕΙΣ";
     k.parentOrg = dm.TblNomarxies_O;
     k.partyBody = true;
+    k.partyChoice = false;
+    k.allianceChoice = false;
+    k.prefectureDigitsOnly = false;
+    k.requiredMessage = "Η Ονομασία καιη Νομαρχιακή Οργάνωση είναι απαραίτητα πεδία για την αποθήκευση.";
+    k.gridColumns.removeLast(); // no alliance
+    k.gridColumns.removeLast(); // no party
+    k.gridColumns.prepend({"Nomarxiakes_O_Str", "ΝΟΜΑΡΧΙΑΚΗ ΟΡΓΑΝΩΣΗ", 150});
     k.saveQuestion = "Θέλετε να αποθηκεύσετε την Τοπική Οργάνωση;";
     return k;
-}
-
-// ---------------------------------------------------------------- composition
-
-TBodyStructDlg::TBodyStructDlg(const BodyKind &kind, TDataMdl &dm, QWidget *parent)
-    : QDialog(parent), m_kind(kind), m_dm(dm)
-{
-    setObjectName(kind.structObjectName);
-    auto *v = new QVBoxLayout(this);
-    DBGrid1 = new DBGrid(this);
-    DBGrid1->setObjectName("DBGrid1");
-    QList<DatasetModel::Column> cols{{"EPITHETO", "ΕΠΙΘΕΤΟ", 110}, {"ONOMA", "ΟΝΟΜΑ", 90}};
-    if (!kind.partyBody)
-        cols << DatasetModel::Column{"KOMMA_ID", "ΚΟΜΜΑ", 60};
-    cols << DatasetModel::Column{"ADDRESS", "ΔΙΕΥΘΥΝΣΗ", 199} << DatasetModel::Column{"POLH", "ΠΟΛΗ", 73}
-         << DatasetModel::Column{"Tk", "Τ.Κ.", 50} << DatasetModel::Column{"TEL1", "ΤΗΛ. 1", 75}
-         << DatasetModel::Column{"TEL2", "ΤΗΛ 2", 75} << DatasetModel::Column{"MOBILE", "ΚΙΝΗΤΟ", 75}
-         << DatasetModel::Column{"CELEBRDATE", "ΗΜ/ΝΙΑ ΕΟΡΤΗΣ", 80}
-         << DatasetModel::Column{"PARATHRHSEIS", "ΠΑΡΑΤΗΡΗΣΕΙΣ", 150};
-    DBGrid1->setDataset(kind.members, cols);
-    DBGrid1->datasetModel()->setEditable(true);
-    DBGrid1->setItemDelegate(new MemberDelegate(DBGrid1));
-    DBGrid1->installEventFilter(this);
-    v->addWidget(DBGrid1);
-    auto *bar = new QHBoxLayout;
-    auto *add = new QPushButton("ΝΕΟ ΜΕΛΟΣ", this);
-    add->setObjectName("BtnAddMember");
-    connect(add, &QPushButton::clicked, this, [this] { guarded([this] { addMember(); }); });
-    BBtnExit = new QPushButton("ΕΞΟΔΟΣ", this);
-    BBtnExit->setObjectName("BBtnExit");
-    connect(BBtnExit, &QPushButton::clicked, this, &QDialog::accept);
-    bar->addWidget(add);
-    bar->addStretch();
-    bar->addWidget(BBtnExit);
-    v->addLayout(bar);
-    // Whatever way a field of a member is set, the row carries this body.
-    connect(kind.members, &Dataset::valueChanged, this, [this](int) { stamp(); });
-}
-
-void TBodyStructDlg::setBody(int number, const QVariant &party, const QString &caption)
-{
-    m_body = number;
-    m_party = party;
-    setWindowTitle(caption);
-}
-
-void TBodyStructDlg::stamp()
-{
-    if (m_stamping || !isVisible())
-        return;
-    m_stamping = true;
-    Table *t = m_kind.members;
-    if (t->fieldByName(m_kind.linkField).asInteger() != m_body)
-        t->fieldByName(m_kind.linkField).setValue(m_body);
-    if (m_kind.partyBody && t->value("KOMMA_ID") != m_party)
-        t->fieldByName("KOMMA_ID").setValue(m_party);
-    m_stamping = false;
-}
-
-void TBodyStructDlg::addMember()
-{
-    Table *t = m_kind.members;
-    t->insert();
-    t->fieldByName("EPITHETO").setValue(QString());
-    stamp();
-    t->post();
-    m_added << t->integer("AUTONUM");
-}
-
-bool TBodyStructDlg::eventFilter(QObject *o, QEvent *e)
-{
-    // Enter moves to the next column, wrapping to the first column of the next row.
-    if (o == DBGrid1 && e->type() == QEvent::KeyPress) {
-        auto *k = static_cast<QKeyEvent *>(e);
-        if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
-            QModelIndex i = DBGrid1->currentIndex();
-            if (i.isValid()) {
-                const int cols = DBGrid1->model()->columnCount();
-                const int row = i.column() + 1 < cols ? i.row() : qMin(i.row() + 1, DBGrid1->model()->rowCount() - 1);
-                DBGrid1->setCurrentIndex(DBGrid1->model()->index(row, (i.column() + 1) % cols));
-            }
-            return true;
-        }
-    }
-    return QDialog::eventFilter(o, e);
-}
-
-void TBodyStructDlg::showEvent(QShowEvent *e)
-{
-    Table *t = m_kind.members;
-    if (!t->active())
-        t->open();
-    m_dm.TblPersIdiothta->setFilter("TAKO=" + QString::number(m_kind.tako));
-    m_dm.TblPersIdiothta->setFiltered(true);
-    t->setFilter(m_kind.linkField + "=" + QString::number(m_body));
-    t->setFiltered(true);
-    t->first();
-    QDialog::showEvent(e);
-    DBGrid1->setFocus();
-}
-
-void TBodyStructDlg::hideEvent(QHideEvent *e)
-{
-    Table *t = m_kind.members;
-    guarded([t] {
-        if (t->state() != Dataset::Browse)
-            t->post();
-    });
-    // A member row added and left untouched is not kept.
-    for (int n : std::as_const(m_added))
-        guarded([&] {
-            Store::instance().exec("DELETE FROM " + t->tableName() +
-                                       " WHERE AUTONUM = ? AND COALESCE(EPITHETO, '') = '' AND COALESCE(ONOMA, '') = ''"
-                                       " AND PERS_IDIOTHTA_ID IS NULL AND COALESCE(ADDRESS, '') = ''"
-                                       " AND COALESCE(TEL1, '') = '' AND COALESCE(MOBILE, '') = ''"
-                                       " AND COALESCE(PARATHRHSEIS, '') = ''",
-                                   {n});
-        });
-    m_added.clear();
-    t->setFiltered(false);
-    QDialog::hideEvent(e);
 }
 
 // ---------------------------------------------------------------- registry
@@ -280,15 +159,8 @@ TBodyRegistryDlg::TBodyRegistryDlg(const BodyKind &kind, TDataMdl &dm, QWidget *
     auto *gv = new QVBoxLayout(gridPage);
     DBGrid1 = new DBGrid(gridPage);
     DBGrid1->setObjectName("DBGrid1");
-    DBGrid1->setDataset(kind.table, {{"Onomasia", "ONΟΜΑΣΙΑ", 140},
-                                     {"Edra", "ΔΙΕΥΘΥΝΣΗ", 95},
-                                     {"Polh", "ΠΟΛΗ", 100},
-                                     {"Tk", "Τ.Κ", 59},
-                                     {"NomosStr", "ΝΟΜΟΣ", 100},
-                                     {"Thl", "ΤΗΛ.1", 82},
-                                     {"Fax", "Fax", 64},
-                                     {"KommaStr", "ΚΟΜΜΑ", 100},
-                                     {"SymmaxiaStr", "ΣΥΜΜΑΧΙΑ", 100}});
+    DBGrid1->setDataset(kind.table, kind.gridColumns);
+    form::boldHeader(DBGrid1);
     DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     DBGrid1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -330,9 +202,8 @@ TBodyRegistryDlg::TBodyRegistryDlg(const BodyKind &kind, TDataMdl &dm, QWidget *
     edit(EdtTK, "EdtTK", "Τ.Κ.", 5);
     setDigitsOnly(EdtTK);
     DbCmbNomos = new DBLookupComboBox(GroupBox1);
-    DbCmbNomos->setObjectName("DbCmbNomos");
+    DbCmbNomos->setObjectName(kind.parentOrg ? "DBCmbNomos" : "DbCmbNomos");
     DbCmbNomos->setListSource(dm.TblNomoi, "NOMOS", "AUTONUM");
-    f->addRow("ΝΟΜΟΣ", DbCmbNomos);
     DBCmbKomma = new DBLookupComboBox(GroupBox1);
     DBCmbKomma->setObjectName("DBCmbKomma");
     DBCmbKomma->setListSource(dm.TblKommata, "KOMMA", "AUTONUM");
@@ -341,32 +212,47 @@ TBodyRegistryDlg::TBodyRegistryDlg(const BodyKind &kind, TDataMdl &dm, QWidget *
         DBCmbNomarxiakes->setObjectName("DbCmbNomarxiakes_O");
         DBCmbNomarxiakes->setListSource(kind.parentOrg, "Onomasia", "Autonum");
         f->addRow("ΝΟΜΑΡΧΙΑΚΗ ΟΡΓΑΝΩΣΗ", DBCmbNomarxiakes);
+        f->addRow("NOMOΣ", DbCmbNomos);
         // Choosing the organisation proposes its prefecture.
         connect(DBCmbNomarxiakes, &DBLookupComboBox::keyChanged, this, [this](const QVariant &key) {
             const QVariant nomos = Store::instance().scalar("SELECT Nomos FROM NOMARXIAKES_O WHERE Autonum = ?", {key});
             if (!nomos.isNull())
                 DbCmbNomos->setKeyValue(nomos);
         });
-        DBCmbKomma->hide();
     } else {
-        f->addRow("ΚΟΜΜΑ", DBCmbKomma);
+        f->addRow("ΝΟΜΟΣ", DbCmbNomos);
     }
+    if (kind.partyChoice)
+        f->addRow("ΚΟΜΜΑ", DBCmbKomma);
+    else
+        DBCmbKomma->hide();
     DBCmbSYMMAXIA = new DBLookupComboBox(GroupBox1);
     DBCmbSYMMAXIA->setObjectName("DBCmbSYMMAXIA");
     DBCmbSYMMAXIA->setListSource(dm.TblSymmaxies, "KOMMA", "AUTONUM");
-    if (!kind.partyBody)
+    if (kind.allianceChoice)
         f->addRow("ΣΥΜΜΑΧΙΑ", DBCmbSYMMAXIA);
     else
         DBCmbSYMMAXIA->hide();
-    edit(EdtTel1, "EdtTel1", "Τηλέφωνo", width("Thl"));
+    // The buttons beside telephone and fax carry pictures only.
+    auto withButton = [&](QLineEdit *&e, const char *name, const QString &label, int w, QPushButton *&b,
+                          const char *buttonName, const QString &buttonText) {
+        e = new QLineEdit(GroupBox1);
+        e->setObjectName(name);
+        e->setMaxLength(w);
+        b = new QPushButton(buttonText, GroupBox1);
+        b->setObjectName(buttonName);
+        b->setAutoDefault(false);
+        auto *row = new QHBoxLayout;
+        row->addWidget(e, 1);
+        row->addWidget(b);
+        f->addRow(label, row);
+    };
+    withButton(EdtTel1, "EdtTel1", "Τηλέφωνo", width("Thl"), SpeedButton1, "SpeedButton1", "☎");
     setDigitsOnly(EdtTel1);
-    edit(EdtFAX1, "EdtFAX1", "FAX", width("Fax"));
+    withButton(EdtFAX1, "EdtFAX1", "FAX", width("Fax"), SpeedButton4, "SpeedButton4", "℻");
     setDigitsOnly(EdtFAX1);
-    edit(EdtEmail, "EdtEmail", "E-mail", width("Email"));
-    edit(EdtWeb, "EdtWeb", "Web Site", width("Web"));
-    SpeedButton8 = new QPushButton("www", GroupBox1);
-    SpeedButton8->setObjectName("SpeedButton8");
-    f->addRow(QString(), SpeedButton8);
+    withButton(EdtEmail, "EdtEmail", "E-mail", width("Email"), SpeedButton7, "SpeedButton7", "@");
+    withButton(EdtWeb, "EdtWeb", "Web Site", width("Web"), SpeedButton8, "SpeedButton8", "www");
     fv->addWidget(GroupBox1);
     auto *fbar = new QHBoxLayout;
     button(fbar, BitBtn1, "BitBtn1", "ΣΥΝΘΕΣΗ");
@@ -374,6 +260,34 @@ TBodyRegistryDlg::TBodyRegistryDlg(const BodyKind &kind, TDataMdl &dm, QWidget *
     button(fbar, BitBtn4, "BitBtn4", "ΒΟΗΘΕΙΑ");
     fv->addLayout(fbar);
     m_views->addWidget(formPage);
+    for (QPushButton *b : findChildren<QPushButton *>())
+        b->setAutoDefault(false);
+
+    // Entering the name types Greek capitals, entering e-mail or web Latin letters.
+    EdtEponimia->installEventFilter(this);
+    form::installLatinField(EdtEmail);
+    form::installLatinField(EdtWeb);
+    // Enter moves along the form; in the web field it does nothing.
+    QList<QWidget *> chain{EdtEponimia, EdtAddress, EdtPolh, EdtTK};
+    if (DBCmbNomarxiakes) {
+        chain << DBCmbNomarxiakes;
+        m_enterChain.insert(DbCmbNomos, EdtTel1);
+    } else {
+        chain << DbCmbNomos;
+        if (kind.enterSkipsParty)
+            m_enterChain.insert(DbCmbNomos, EdtTel1);
+        if (kind.partyChoice)
+            chain << DBCmbKomma;
+        if (kind.allianceChoice)
+            chain << DBCmbSYMMAXIA;
+    }
+    chain << EdtTel1 << EdtFAX1 << EdtEmail << EdtWeb;
+    for (int i = 0; i + 1 < chain.size(); ++i)
+        if (!m_enterChain.contains(chain[i]))
+            m_enterChain.insert(chain[i], chain[i + 1]);
+    for (QWidget *w : chain)
+        w->installEventFilter(this);
+    DbCmbNomos->installEventFilter(this);
 
     connect(BBtnNew, &QPushButton::clicked, this, [this] { guarded([this] { newClicked(); }); });
     connect(BtnDelete, &QPushButton::clicked, this, [this] { guarded([this] { deleteClicked(); }); });
@@ -381,15 +295,43 @@ TBodyRegistryDlg::TBodyRegistryDlg(const BodyKind &kind, TDataMdl &dm, QWidget *
     connect(BBtnExit, &QPushButton::clicked, this, &QDialog::accept);
     connect(BitBtn1, &QPushButton::clicked, this, [this] { guarded([this] { composition(); }); });
     connect(BitBtn5, &QPushButton::clicked, this, [this] { guarded([this] { leaveForm(); }); });
-    connect(EdtEmail, &QLineEdit::editingFinished, this, [this] { checkEmail(); });
-    connect(SpeedButton8, &QPushButton::clicked, this, [this] {
-        QString w = EdtWeb->text().trimmed();
-        if (w.isEmpty())
-            return;
-        QUrl url = QUrl::fromUserInput(w.contains("://") ? w : "http://" + w);
-        if (url.scheme() == "http" || url.scheme() == "https")
-            Desktop::instance().openUrl(url);
-    });
+    connect(EdtEmail, &QLineEdit::editingFinished, this, [this] { checkEmail(true); });
+    connect(SpeedButton7, &QPushButton::clicked, this, [this] { openMail(); });
+    connect(SpeedButton8, &QPushButton::clicked, this, [this] { openWeb(); });
+}
+
+void TBodyRegistryDlg::openWeb()
+{
+    if (const QUrl u = webAddress(EdtWeb->text()); u.isValid())
+        Desktop::instance().openUrl(u);
+}
+
+void TBodyRegistryDlg::openMail()
+{
+    if (const QUrl u = mailAddress(EdtEmail->text()); u.isValid())
+        Desktop::instance().openUrl(u);
+}
+
+bool TBodyRegistryDlg::eventFilter(QObject *o, QEvent *e)
+{
+    if (o == EdtEponimia && e->type() == QEvent::FocusIn) {
+        Keyboard::switchToGreek();
+        Keyboard::setCapsLock(true);
+    }
+    if (e->type() == QEvent::KeyPress) {
+        auto *k = static_cast<QKeyEvent *>(e);
+        auto *w = qobject_cast<QWidget *>(o);
+        if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
+            if (QWidget *next = m_enterChain.value(w))
+                next->setFocus();
+            return w != nullptr && (m_enterChain.contains(w) || w == EdtWeb);
+        }
+        // The prefecture of a prefecture office or organisation is chosen by mouse or arrows.
+        if (o == DbCmbNomos && m_kind.prefectureDigitsOnly && !k->text().isEmpty() && k->text().at(0).isPrint() &&
+            !k->text().at(0).isDigit())
+            return true;
+    }
+    return QDialog::eventFilter(o, e);
 }
 
 bool TBodyRegistryDlg::formShown() const { return m_views->currentIndex() == 1; }
@@ -452,14 +394,19 @@ void TBodyRegistryDlg::openRow(int row)
     m_views->setCurrentIndex(1);
 }
 
-bool TBodyRegistryDlg::checkEmail()
+bool TBodyRegistryDlg::checkEmail(bool leavingField)
 {
     const QString m = EdtEmail->text();
     if (!m.isEmpty() && !m.contains('@')) {
+        // Leaving the form right after the field refused the address says it once.
+        if (!leavingField && m == m_refusedEmail && EdtEmail->hasFocus())
+            return false;
         ui().message("Το Email δεν είναι σωστό.");
         EdtEmail->setFocus();
+        m_refusedEmail = leavingField ? m : QString();
         return false;
     }
+    m_refusedEmail.clear();
     return true;
 }
 
@@ -540,20 +487,17 @@ bool TBodyRegistryDlg::leaveForm()
 {
     if (!ui().question(m_kind.saveQuestion, "ΕΠΙΒΕΒΑΙΩΣΗ")) {
         showGrid();
+        if (!m_kind.gridCaptionAfterNo.isEmpty())
+            setWindowTitle(m_kind.gridCaptionAfterNo);
         return true;
     }
-    if (DBCmbNomarxiakes) {
-        if (EdtEponimia->text().isEmpty() || DBCmbNomarxiakes->text().trimmed().isEmpty()) {
-            ui().message("Η Ονομασία και η Νομαρχιακή Οργάνωση είναι απαραίτητα πεδία για την αποθήκευση.");
-            EdtEponimia->setFocus();
-            return false;
-        }
-    } else if (EdtEponimia->text().isEmpty() || DbCmbNomos->text().trimmed().isEmpty()) {
-        ui().message("Η Ονομασία και ο Νομός είναι απαραίτητα πεδία για την αποθήκευση.");
+    const DBLookupComboBox *required = DBCmbNomarxiakes ? DBCmbNomarxiakes : DbCmbNomos;
+    if (EdtEponimia->text().isEmpty() || required->text().trimmed().isEmpty()) {
+        ui().message(m_kind.requiredMessage);
         EdtEponimia->setFocus();
         return false;
     }
-    if (!checkEmail())
+    if (!checkEmail(false))
         return false;
     save();
     showGrid();
@@ -633,10 +577,19 @@ void TBodyRegistryDlg::printClicked()
     }
     ui().printPreview(caption, [=, this](PageSink &sink) {
         GridPrintout p(sink);
-        p.setTitleFont(pageFont(font()));
+        QFont title = pageFont(font());
+        title.setPointSizeF(12);
+        p.setTitleFont(title);
         p.setBodyFont(gridBodyFont());
+        // The first page: the banner, two blank lines, the caption, a blank line and one
+        // more line's space; every further page: the banner, a line's space, the caption.
+        const QString blank = "  ";
         p.addTitleLine(GridPrintout::banner());
+        p.addTitleLine(blank);
+        p.addTitleLine(blank, false);
         p.addTitleLine(caption);
+        p.addTitleLine(blank, false);
+        p.addTitleLine(blank, false);
         p.setColumns(titles, tenths);
         p.begin();
         const int n = t->recordCount();

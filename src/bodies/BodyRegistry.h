@@ -3,7 +3,10 @@
 // a page of texts and tables per kind of body.
 #pragma once
 
+#include "widgets/DatasetModel.h"
+
 #include <QDialog>
+#include <QHash>
 #include <QString>
 
 class QLineEdit;
@@ -15,9 +18,23 @@ namespace dorvani {
 
 class DBGrid;
 class DBLookupComboBox;
+class Dataset;
 class Table;
 class TDataMdl;
 class MainWindow;
+
+// A column of a registry's grid or of a composition grid.
+struct BodyColumn {
+    QString field; // the stored field (for a list column, the key field it writes)
+    QString title;
+    int width = 64;
+    // A list column shows the list's text for the key and offers the list's entries.
+    Dataset *list = nullptr;
+    QString listTable, listField;
+    int dropRows = 0;
+    bool yesNo = false;  // the pick list "ΝΑΙ", "ΟΧΙ"
+    bool digits = false; // digits, blanks and "/" only
+};
 
 struct BodyKind {
     QString objectName;      // "NomarxiesDlg"
@@ -28,9 +45,17 @@ struct BodyKind {
     int tako = 0;            // the role list's code
     bool partyBody = false;  // the members carry the body's party in KOMMA_ID
     Table *parentOrg = nullptr; // the organisation above it, whose party it takes
-    QString firstCaption, gridCaption, groupTitle, newCaption, editCaption;
-    QString saveQuestion, deleteQuestion, structCaption;
+    bool partyChoice = true;    // the form offers the party
+    bool allianceChoice = true; // the form offers the alliance
+    bool prefectureDigitsOnly = true; // the prefecture drop-down takes no letters
+    bool enterSkipsParty = false;     // Enter in the prefecture goes to the telephone
+    QList<DatasetModel::Column> gridColumns;
+    QString firstCaption, gridCaption, gridCaptionAfterNo, groupTitle, newCaption, editCaption;
+    QString saveQuestion, deleteQuestion, structCaption, requiredMessage;
 };
+
+// The composition grid's columns of a kind of body, in order.
+QList<BodyColumn> memberColumns(const BodyKind &kind, TDataMdl &dm);
 
 BodyKind nomarxiesKind(TDataMdl &dm);
 BodyKind dhmarxiesKind(TDataMdl &dm);
@@ -44,9 +69,18 @@ class TBodyStructDlg : public QDialog {
 public:
     TBodyStructDlg(const BodyKind &kind, TDataMdl &dm, QWidget *parent);
     void setBody(int number, const QVariant &party, const QString &caption);
+    int body() const { return m_body; }
     DBGrid *DBGrid1 = nullptr;
     QPushButton *BBtnExit = nullptr;
-    void addMember(); // a new row of this body, stored at once with its number
+    QList<BodyColumn> columns() const { return m_columns; }
+    // The text a cell shows (a list column shows the entry's text, not its number).
+    QString shownText(int row, int column) const;
+
+    void addMember();    // a new row of this body, stored at once with its number
+    void deleteMember(); // the current row, after the question
+    // Moves on along the row from the column (the current one when none is given) and
+    // stores the row with the body's number.
+    void enterPressed(int column = -1);
 
 protected:
     void showEvent(QShowEvent *e) override;
@@ -55,12 +89,22 @@ protected:
 
 private:
     void stamp();
+    void storeCurrent();
+    void moveTo(int column); // on the current row
+    void dropUntouched();
+    bool untouched(int autonum) const;
     QList<int> m_added;
     BodyKind m_kind;
     TDataMdl &m_dm;
+    QList<BodyColumn> m_columns;
     int m_body = 0;
     QVariant m_party;
     bool m_stamping = false;
+    struct Keep {
+        int row = -1, column = -1;
+        bool sameRow = false; // the cell is on the row being stored
+    };
+    Keep m_keep;
 };
 
 class TBodyRegistryDlg : public QDialog {
@@ -76,7 +120,8 @@ public:
               *EdtTel1 = nullptr, *EdtFAX1 = nullptr, *EdtEmail = nullptr, *EdtWeb = nullptr;
     DBLookupComboBox *DbCmbNomos = nullptr, *DBCmbKomma = nullptr, *DBCmbSYMMAXIA = nullptr;
     DBLookupComboBox *DBCmbNomarxiakes = nullptr; // "DbCmbNomarxiakes_O" // the prefectural organisation of a local one
-    QPushButton *SpeedButton8 = nullptr, *BitBtn1 = nullptr, *BitBtn5 = nullptr, *BitBtn4 = nullptr;
+    QPushButton *SpeedButton1 = nullptr, *SpeedButton4 = nullptr, *SpeedButton7 = nullptr, *SpeedButton8 = nullptr;
+    QPushButton *BitBtn1 = nullptr, *BitBtn5 = nullptr, *BitBtn4 = nullptr;
     TBodyStructDlg *structDlg() const { return m_struct; }
 
     void newClicked();
@@ -87,19 +132,24 @@ public:
     void printClicked();
     bool save();           // false when nothing was stored
     bool formShown() const;
+    void openWeb();  // the web field's address, through the desktop
+    void openMail(); // a message to the e-mail field's address, through the desktop
 
 protected:
     void showEvent(QShowEvent *e) override;
+    bool eventFilter(QObject *o, QEvent *e) override;
 
 private:
     void clearForm();
     void showGrid();
-    bool checkEmail();
+    bool checkEmail(bool leavingField);
     BodyKind m_kind;
     TDataMdl &m_dm;
     QStackedWidget *m_views = nullptr;
     TBodyStructDlg *m_struct = nullptr;
     bool m_editMode = false;
+    QHash<QWidget *, QWidget *> m_enterChain;
+    QString m_refusedEmail; // the address the field refused when it was left
 };
 
 void registerBodyScreens(MainWindow &main, TDataMdl &dm);

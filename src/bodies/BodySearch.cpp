@@ -19,6 +19,29 @@ QString BodySearchBuilder::kindText(int kind)
     return texts.value(qBound(0, kind, 3));
 }
 
+QStringList BodySearchBuilder::resultFields()
+{
+    return {"ONOMASIA", "KOMMA",   "SYMMAXIA", "EPITHETO", "ONOMA",      "KOMMAStruct",  "PERS_IDIOTHTA",
+            "EPAGELMA", "KOMMATIKH_THESH", "ADDRESS", "POLH", "TK", "TEL1", "MOBILE", "CELEBRDATE", "PARATHRHSEIS",
+            "ISINPOLITES"};
+}
+
+QStringList BodySearchBuilder::resultCaptions()
+{
+    return {"ΟΝΟΜΑΣΙΑ",  "ΚΟΜΜΑ",    "ΣΥΜΜΑΧΙΑ",    "ΕΠΙΘΕΤΟ",   "ΟΝΟΜΑ",       "ΚΟΜΜΑ ΣΥΝΘΕΣΗΣ",
+            "ΙΔΙΟΤΗΤΑ",  "ΕΠΑΓΓΕΛΜΑ", "ΚΟΜΜΑΤΙΚΗ ΘΕΣΗ", "ΔΙΕΥΘΥΝΣΗ", "ΠΟΛΗ",  "Τ.Κ.",
+            "ΤΗΛΕΦΩΝΟ",  "ΚΙΝΗΤΟ",   "ΗΜ. ΕΟΡΤΗΣ",  "ΠΛΗΡΟΦΟΡΙΕΣ", "ΠΟΛΙΤΗΣ"};
+}
+
+double BodySearchBuilder::widthFactor(int position)
+{
+    if (position == 3 || position == 4)
+        return 1.33;
+    if ((position >= 0 && position <= 2) || (position >= 5 && position <= 8))
+        return 0.33;
+    return 1.0;
+}
+
 BuiltBodySearch BodySearchBuilder::build(const BodySearchCriteria &c)
 {
     BuiltBodySearch out;

@@ -33,6 +33,12 @@ public:
     static QString bodyTable(int kind);
     static QString kindText(int kind); // as the kind list shows it
     static BuiltBodySearch build(const BodySearchCriteria &c);
+    // The result fields, positions 0 to 16, and the field chooser's captions for them.
+    static QStringList resultFields();
+    static QStringList resultCaptions();
+    // Width factor of a result column at a position (surname and first name wider, the
+    // looked-up texts narrower than their natural width).
+    static double widthFactor(int position);
 };
 
 } // namespace dorvani

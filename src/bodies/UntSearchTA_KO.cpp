@@ -1,5 +1,14 @@
 #include "bodies/UntSearchTA_KO.h"
 
+#include "bodies/UntPediaTAKO.h"
+#include "citizens/CitizenStore.h"
+#include "data/Store.h"
+#include "platform/Desktop.h"
+#include "platform/Keyboard.h"
+#include "search/UntPrnPedia.h"
+#include "widgets/FormParts.h"
+#include "widgets/InputHelpers.h"
+
 #include "data/DataModule.h"
 #include "data/Dataset.h"
 #include "data/DbError.h"
@@ -12,6 +21,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,23 +30,12 @@
 
 namespace dorvani {
 
-namespace {
-const QList<PrintColumn> &resultColumns()
-{
-    static const QList<PrintColumn> cols{{"ONOMASIA", "ΟΝΟΜΑΣΙΑ", 140},       {"PERS_IDIOTHTA", "ΙΔΙΟΤΗΤΑ", 114},
-                                         {"EPITHETO", "ΕΠΙΘΕΤΟ", 110},        {"ONOMA", "ΟΝΟΜΑ", 90},
-                                         {"KOMMA", "ΚΟΜΜΑ", 90},              {"KOMMASTRUCT", "ΚΟΜΜΑ ΣΥΝΘΕΣΗΣ", 90},
-                                         {"ADDRESS", "ΔΙΕΥΘΥΝΣΗ", 150},        {"POLH", "ΠΟΛΗ", 80},
-                                         {"TEL1", "ΤΗΛ.1", 80},               {"MOBILE", "ΚΙΝΗΤΟ", 80},
-                                         {"CELEBRDATE", "ΗΜ/ΝΙΑ ΕΟΡΤΗΣ", 70}};
-    return cols;
-}
-} // namespace
-
-TSearchResTAKODlg::TSearchResTAKODlg(TDataMdl &dm, QWidget *parent) : QDialog(parent), m_dm(dm)
+TSearchResTAKODlg::TSearchResTAKODlg(TDataMdl &dm, TPediaTAKODlg *pedia, QWidget *parent)
+    : QDialog(parent), m_dm(dm), m_pedia(pedia), m_printChooser(new TPrnPEDIADlg(this))
 {
     setObjectName("SearchResTAKODlg");
     setWindowTitle("ΑΠΟΤΕΛΕΣΜΑΤΑ ΑΝΑΖΗΤΗΣΗΣ");
+    resize(900, 500);
     auto *v = new QVBoxLayout(this);
     auto *top = new QHBoxLayout;
     Label5 = new QLabel("ΚΡΙΤΗΡΙΑ ΑΝΑΖΗΤΗΣΗΣ :", this);
@@ -51,10 +50,19 @@ TSearchResTAKODlg::TSearchResTAKODlg(TDataMdl &dm, QWidget *parent) : QDialog(pa
     DBGrid1->setObjectName("DBGrid1");
     DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    DBGrid1->setDataset(m_dm.SearchQryStruct, {});
+    form::boldHeader(DBGrid1);
+    DBGrid1->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     v->addWidget(DBGrid1, 1);
     auto *bar = new QHBoxLayout;
     Label1 = new QLabel(this);
     Label1->setObjectName("Label1");
+    BtnEmail = new QPushButton("E-MAIL", this);
+    BtnEmail->setObjectName("BtnEmail");
+    BtnEmail->setToolTip("Μήνυμα στη διεύθυνση e-mail του σώματος");
+    BtnWeb = new QPushButton("WEB", this);
+    BtnWeb->setObjectName("BtnWeb");
+    BtnWeb->setToolTip("Η ιστοσελίδα του σώματος");
     BitBtn2 = new QPushButton("&ΔΙΕΥΘΥΝΣΙΟΓΡΑΦΟΣ", this);
     BitBtn2->setObjectName("BitBtn2");
     BitBtn2->setEnabled(false);
@@ -63,39 +71,110 @@ TSearchResTAKODlg::TSearchResTAKODlg(TDataMdl &dm, QWidget *parent) : QDialog(pa
     CancelBtn = new QPushButton("&ΕΠΙΣΤΡΟΦΗ", this);
     CancelBtn->setObjectName("CancelBtn");
     bar->addWidget(Label1, 1);
+    bar->addWidget(BtnEmail);
+    bar->addWidget(BtnWeb);
     bar->addWidget(BitBtn2);
     bar->addWidget(BitBtn1);
     bar->addWidget(CancelBtn);
     v->addLayout(bar);
+    for (QPushButton *b : {BtnEmail, BtnWeb, BitBtn2, BitBtn1, CancelBtn})
+        b->setAutoDefault(false);
     connect(BitBtn1, &QPushButton::clicked, this, [this] { guarded([this] { print(); }); });
+    connect(BtnEmail, &QPushButton::clicked, this, [this] { guarded([this] { openMail(); }); });
+    connect(BtnWeb, &QPushButton::clicked, this, [this] { guarded([this] { openWeb(); }); });
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void TSearchResTAKODlg::fill(const QString &description)
+void TSearchResTAKODlg::fill(const QString &bodyTable, const QString &description)
 {
+    m_table = bodyTable;
     m_description = description;
+    Query *q = m_dm.SearchQryStruct;
+    const QStringList fields = BodySearchBuilder::resultFields();
+    const QFontMetrics fm(DBGrid1->font());
+    QFont bold = DBGrid1->horizontalHeader()->font();
+    bold.setBold(true);
+    const QFontMetrics hm(bold);
     QList<DatasetModel::Column> cols;
-    for (const PrintColumn &c : resultColumns())
-        cols << DatasetModel::Column{c.field, c.title, c.screenWidth};
-    DBGrid1->setDataset(m_dm.SearchQryStruct, cols);
-    Label1->setText("Βρέθηκαν " + QString::number(m_dm.SearchQryStruct->recordCount()) + " εγγραφές");
+    m_captions.clear();
+    for (int p = 0; p < fields.size(); ++p) {
+        if (!m_pedia->isChecked(p))
+            continue;
+        const QString caption = m_pedia->caption(p);
+        // The natural width: the field's width in characters (at most 60; a yes/no mark
+        // three), made wider or narrower by the position's factor, never below the title.
+        const int f = q->fieldIndex(fields[p]);
+        const bool mark = f >= 0 && q->fieldKind(f) == FieldKind::Bool;
+        const int chars = mark ? 3 : (f >= 0 && q->fieldWidth(f) > 0 ? std::min(q->fieldWidth(f), 60) : 60);
+        const int natural = fm.averageCharWidth() * chars + 12;
+        const int width = std::max(int(natural * BodySearchBuilder::widthFactor(p)),
+                                   hm.horizontalAdvance(caption) + 16);
+        cols << DatasetModel::Column{fields[p], caption, width};
+        m_captions << caption;
+    }
+    DBGrid1->setColumns(cols);
+    Label1->setText("Βρέθηκαν " + QString::number(q->recordCount()) + " εγγραφές");
     Label6->setText(description);
+    m_printChooser->setItems(m_captions);
+}
+
+QString TSearchResTAKODlg::bodyAddress(const QString &field)
+{
+    Query *q = m_dm.SearchQryStruct;
+    if (m_table.isEmpty() || !q->active() || q->isEmpty())
+        return {};
+    if (DBGrid1->currentIndex().isValid())
+        q->moveTo(DBGrid1->currentIndex().row());
+    const QVariant body = q->value(m_table + "_ID");
+    // The table's name is one of the four body tables, never typed.
+    return Store::instance().scalar("SELECT " + field + " FROM " + m_table + " WHERE Autonum = ?", {body}).toString();
+}
+
+void TSearchResTAKODlg::openMail()
+{
+    const QUrl u = mailAddress(bodyAddress("Email"));
+    if (!u.isValid()) {
+        ui().message("Δεν υπάρχει σωστή διεύθυνση e-mail για αυτό το σώμα.");
+        return;
+    }
+    Desktop::instance().openUrl(u);
+}
+
+void TSearchResTAKODlg::openWeb()
+{
+    const QUrl u = webAddress(bodyAddress("Web"));
+    if (!u.isValid()) {
+        ui().message("Δεν υπάρχει σωστή διεύθυνση web για αυτό το σώμα.");
+        return;
+    }
+    Desktop::instance().openUrl(u);
 }
 
 void TSearchResTAKODlg::print()
 {
-    const QString count = Label1->text();
-    ui().printPreview(windowTitle(), [this, count](PageSink &sink) {
-        printDatasetGrid(sink, *m_dm.SearchQryStruct, resultColumns(), windowTitle(), m_description, count,
-                         DBGrid1->font());
-    });
+    if (ui().exec(m_printChooser) != QDialog::Accepted)
+        return;
+    const QList<DatasetModel::Column> cols = DBGrid1->datasetModel()->columns();
+    QList<PrintColumn> printed;
+    for (int i : m_printChooser->checkedItems())
+        if (i < cols.size())
+            printed << PrintColumn{cols[i].field, cols[i].title, DBGrid1->columnWidth(i)};
+    if (printed.isEmpty())
+        return;
+    const QString caption = windowTitle(), criteria = m_description, count = Label1->text();
+    const QFont font = DBGrid1->font();
+    Dataset *q = m_dm.SearchQryStruct;
+    ui().printPreview(
+        caption, [=](PageSink &sink) { printDatasetGrid(sink, *q, printed, caption, criteria, count, font); },
+        datasetGridOrientation(*q, printed));
 }
 
 TfrmSearchTA_KO::TfrmSearchTA_KO(TDataMdl &dm, QWidget *parent) : QDialog(parent), m_dm(dm)
 {
     setObjectName("frmSearchTA_KO");
     setWindowTitle("ΑΝΑΖΗΤΗΣΕΙΣ Τ.Α.- Κ.Ο.");
-    m_results = new TSearchResTAKODlg(dm, this);
+    m_pedia = new TPediaTAKODlg(this);
+    m_results = new TSearchResTAKODlg(dm, m_pedia, this);
     auto *h = new QHBoxLayout(this);
     auto *left = new QVBoxLayout;
     auto *body = new QGroupBox("ΑΦΟΡΑ Τ.Α-Κ.Ο", this);
@@ -164,6 +243,12 @@ TfrmSearchTA_KO::TfrmSearchTA_KO(TDataMdl &dm, QWidget *parent) : QDialog(parent
     DBGrid1 = new DBGrid(this);
     DBGrid1->setObjectName("DBGrid1");
     DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    DBGrid1->setDataset(dm.SearchQryStruct, {{"ONOMASIA", "ΑΝΗΚΕΙ", 128},
+                                             {"PERS_IDIOTHTA", "ΙΔΙΟΤΗΤΑ", 114},
+                                             {"EPITHETO", "ΕΠΙΘΕΤΟ", 103},
+                                             {"ONOMA", "ΟΝΟΜΑ", 90}});
+    form::boldHeader(DBGrid1);
+    DBGrid1->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     right->addWidget(DBGrid1, 1);
     BtnDel = new QPushButton("&ΚΑΘΑΡΙΣΜΟΣ", this);
     BtnDel->setObjectName("BtnDel");
@@ -175,7 +260,16 @@ TfrmSearchTA_KO::TfrmSearchTA_KO(TDataMdl &dm, QWidget *parent) : QDialog(parent
     right->addWidget(BtnDel);
     right->addWidget(BtnFind);
     right->addWidget(CancelBtn);
-    h->addLayout(right);
+    h->addLayout(right, 1);
+    for (QPushButton *b : {BtnDel, BtnFind, CancelBtn})
+        b->setAutoDefault(false);
+    resize(980, 640);
+    // Typed text is in Greek capitals; Enter and Esc move between the criteria.
+    for (QLineEdit *e : {EdtOnomasia, EdtEpitheto, EdtOnoma, EdtAddress, EdtPolh, EdtTK, EdtTel1, EdtMobile,
+                         EdtParat, MskCelebr, MskCelebrEos}) {
+        installGreekCapitals(e);
+        installEntryKeys(e);
+    }
     connect(CmbTypos, &QComboBox::currentIndexChanged, this, [this] { guarded([this] { limitRoles(); }); });
     connect(BtnDel, &QPushButton::clicked, this, [this] {
         guarded([this] {
@@ -205,6 +299,8 @@ void TfrmSearchTA_KO::showEvent(QShowEvent *e)
         if (!t->active())
             t->open();
     reset();
+    Keyboard::switchToGreek();
+    Keyboard::setCapsLock(true);
     QDialog::showEvent(e);
 }
 
@@ -253,6 +349,14 @@ BodySearchCriteria TfrmSearchTA_KO::criteria() const
 
 void TfrmSearchTA_KO::find()
 {
+    m_pedia->setCaption(1, "ΚΟΜΜΑ " + CmbTypos->currentText());
+    if (ui().exec(m_pedia) != QDialog::Accepted)
+        return;
+    runSearch();
+}
+
+void TfrmSearchTA_KO::runSearch()
+{
     const BuiltBodySearch b = BodySearchBuilder::build(criteria());
     Query *q = m_dm.SearchQryStruct;
     q->close();
@@ -264,11 +368,7 @@ void TfrmSearchTA_KO::find()
         ui().message(e.message());
         return;
     }
-    DBGrid1->setDataset(q, {{"ONOMASIA", "ΑΝΗΚΕΙ", 128},
-                            {"PERS_IDIOTHTA", "ΙΔΙΟΤΗΤΑ", 114},
-                            {"EPITHETO", "ΕΠΙΘΕΤΟ", 103},
-                            {"ONOMA", "ΟΝΟΜΑ", 90}});
-    m_results->fill(b.description);
+    m_results->fill(b.table, b.description);
     ui().exec(m_results);
 }
 
