@@ -1,4 +1,5 @@
 #include "calendar/CalendarScreens.h"
+#include "widgets/FormParts.h"
 
 #include "platform/AppContext.h"
 #include "calendar/Calendar.h"
@@ -75,16 +76,10 @@ QPixmap CalendarScreens::birthdayPicture(int size)
 void CalendarScreens::fitColumns(DBGrid *grid, const QList<DatasetModel::Column> &columns)
 {
     // Only widths: the columns themselves stay, and so does the row the list is on.
-    const QFontMetrics header(grid->horizontalHeader()->font());
-    const QFontMetrics cells(grid->font());
-    QAbstractItemModel *m = grid->model();
-    const int rows = qMin(m->rowCount(), 60); // the first rows stand for the rest
-    for (int c = 0; c < int(columns.size()); ++c) {
-        int w = qMax(columns[c].width, header.horizontalAdvance(columns[c].title) + 18);
-        for (int r = 0; r < rows; ++r)
-            w = qMax(w, cells.horizontalAdvance(m->index(r, c).data().toString()) + 12);
-        grid->setColumnWidth(c, w);
-    }
+    QList<int> designed;
+    for (const DatasetModel::Column &c : columns)
+        designed << c.width;
+    form::fitColumns(grid, designed);
 }
 
 void registerCalendarScreens(MainWindow &main, TDataMdl &dm)

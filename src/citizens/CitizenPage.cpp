@@ -248,8 +248,10 @@ QWidget *TCitizenPage::rightColumn()
     QGridLayout *v = nullptr;
     QWidget *w = rightPanel(v);
     int row = 2;
-    v->addWidget(label(influenceCaption(), w), row, 0);
-    v->addWidget(ChkBox2, row++, 1);
+    // The influences take the column's whole width under their caption: their names are
+    // longer than the numbers below.
+    v->addWidget(label(influenceCaption(), w), row++, 0, 1, 2);
+    v->addWidget(ChkBox2, row++, 0, 1, 2);
     Edit17 = digitEdit("Edit17", w);
     Edit18 = digitEdit("Edit18", w);
     v->addWidget(label(ownVotesCaption(), w), row, 0);
@@ -267,8 +269,8 @@ QWidget *TCitizenPage::rightColumn()
     DBGrid1->setItemDelegateForColumn(1, new DigitsDelegate(DBGrid1));
     DBGrid1->verticalHeader()->hide();
     DBGrid1->setEditTriggers(QAbstractItemView::AllEditTriggers);
-    DBGrid1->setColumnWidth(0, 160);
-    DBGrid1->setColumnWidth(1, 60);
+    DBGrid1->setColumnWidth(0, form::scaledWidth(160, DBGrid1->font()));
+    DBGrid1->setColumnWidth(1, form::scaledWidth(60, DBGrid1->font()));
     DBGrid1->horizontalHeader()->setStretchLastSection(true);
     DBGrid1->setMinimumHeight(110);
     v->addWidget(DBGrid1, row++, 0, 1, 2);

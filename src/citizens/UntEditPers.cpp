@@ -50,7 +50,7 @@ TEditPersFrm::TEditPersFrm(TDataMdl &dm, QWidget *parent) : TCitizenPage(dm, par
     BBtnPrint = form::button("BBtnPrint", "Ε&ΚΤΥΠΩΣΗ", this);
     build();
     votes->setTitles("ΣΥΝΥΠΟΨΗΦΙΟΣ - Α", "ΨΗΦΟΙ");
-    DBGrid1->setColumnWidth(1, 41);
+    DBGrid1->setColumnWidth(1, form::scaledWidth(41, DBGrid1->font()));
     BtnDel->setToolTip("ΚΑΘΑΡΙΣΜΟΣ ΟΛΩΝ ΤΩΝ ΒΑΣΙΚΩΝ");
     connect(EdtOnoma, &QLineEdit::textChanged, this, [this] { guarded([this] { fillVocatives(); }); });
 

@@ -1,5 +1,7 @@
 #include "citizens/UntLISTAPOL.h"
 
+#include "data/Codes.h"
+
 #include "citizens/CitizenScreens.h"
 #include "citizens/CitizenStore.h"
 #include "data/DataModule.h"
@@ -85,6 +87,13 @@ TLISTAPOLDlg::TLISTAPOLDlg(TDataMdl &dm, QWidget *parent) : QDialog(parent), m_d
 void TLISTAPOLDlg::showEvent(QShowEvent *e)
 {
     QDialog::showEvent(e);
+    // The list is in surname order, so its first rows do not show the longest names.
+    QString relation;
+    for (const QString &t : codes::sxesh())
+        if (t.size() > relation.size())
+            relation = t;
+    form::fitColumns(DBGrid1, {107, 84, 75, 168, 113, 0, 0},
+                     {"ΚΩΝΣΤΑΝΤΙΝΙΔΗΣ", "ΚΩΝΣΤΑΝΤΙΝΟΣ", "ΚΩΝΣΤΑΝΤΙΝΟΣ", "", relation, "2710 123456", "2710 123456"});
     Label2->setText("Βρέθηκαν " + QString::number(m_dm.TblPOLITES->recordCount()) + " εγγραφές");
 }
 

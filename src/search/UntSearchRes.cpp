@@ -36,19 +36,6 @@ QLabel *boldLabel(const QString &name, const QString &text, QWidget *parent)
 }
 
 // How a column's natural width is changed for a position of the result field list.
-double widthFactor(int position)
-{
-    switch (position) {
-    case 0:
-    case 4:
-    case 6:
-    case 8:
-    case 46: return 0.5;
-    case 24: return 1.7;
-    case 7: return 0.2;
-    default: return 1.0;
-    }
-}
 
 } // namespace
 
@@ -152,8 +139,7 @@ void TSearchResDlg::fill(const QStringList &resultFields, const QString &descrip
         if (!m_pedia->isChecked(n))
             continue;
         const QString field = resultFields[n];
-        const int natural = naturalWidth(q, field, captions[n], DBGrid1->font(), DBGrid1->horizontalHeader()->font());
-        cols << DatasetModel::Column{field, captions[n], int(natural * widthFactor(n))};
+        cols << DatasetModel::Column{field, captions[n], 0};
         m_captions << captions[n];
         if (results::isVoteSum(field))
             wanted << field;
@@ -175,6 +161,9 @@ void TSearchResDlg::fill(const QStringList &resultFields, const QString &descrip
             names << f;
         }
     DBGrid1->setColumns(cols);
+    // Each column as wide as its title and the values of the first rows: a name shows whole,
+    // and a wide field with short values does not push the others out of view.
+    form::fitColumns(DBGrid1);
     Label1->setText("Καταμέτρηση των εγγραφών...");
     m_totals = std::make_unique<BackgroundAggregate>(q, exprs);
     connect(m_totals.get(), &BackgroundAggregate::finished, this, [this, names](const QVariantList &values) {

@@ -4,6 +4,10 @@
 #include "widgets/InputHelpers.h"
 
 #include <QTableView>
+#include <QFontMetricsF>
+
+#include <algorithm>
+#include <cmath>
 #include <QHeaderView>
 #include <QButtonGroup>
 #include <QComboBox>
@@ -86,6 +90,33 @@ QPushButton *button(const QString &name, const QString &caption, QWidget *parent
     b->setObjectName(name);
     b->setAutoDefault(false);
     return b;
+}
+
+int scaledWidth(int designed, const QFont &font)
+{
+    // The designs were drawn for a font whose Greek capitals average 7 pixels.
+    static const QString capitals = QString::fromUtf8("ΑΒΓΔΕΖΗΘΙΚΛΜΝΞΟΠΡΣΤΥΦΧΨΩ");
+    const double average = QFontMetricsF(font).horizontalAdvance(capitals) / capitals.size();
+    return int(std::ceil(designed * std::max(1.0, average / 7.0)));
+}
+
+void fitColumns(QTableView *grid, const QList<int> &designed, const QStringList &samples, int sampleRows)
+{
+    QAbstractItemModel *m = grid->model();
+    if (!m)
+        return;
+    const QFontMetrics header(grid->horizontalHeader()->font());
+    const QFontMetrics cells(grid->font());
+    const int rows = qMin(m->rowCount(), sampleRows);
+    for (int c = 0; c < m->columnCount(); ++c) {
+        int w = qMax(scaledWidth(designed.value(c), grid->font()),
+                     header.horizontalAdvance(m->headerData(c, Qt::Horizontal).toString()) + 18);
+        if (!samples.value(c).isEmpty())
+            w = qMax(w, cells.horizontalAdvance(samples[c]) + 12);
+        for (int r = 0; r < rows; ++r)
+            w = qMax(w, cells.horizontalAdvance(m->index(r, c).data().toString()) + 12);
+        grid->setColumnWidth(c, w);
+    }
 }
 
 QLabel *boldLabel(const QString &text, QWidget *parent)

@@ -50,6 +50,14 @@ void layThreeColumns(QWidget *screen, QWidget *left, QWidget *middle, QWidget *r
                      const QColor &bars);
 // Tab visits the widgets in the order given.
 void setTabOrder(const QList<QWidget *> &order);
+// A width a screen's design gives in pixels of the small font it was drawn for, in the font
+// actually used: scaled by how much wider this font's Greek capitals are (never narrower).
+int scaledWidth(int designed, const QFont &font);
+// Sizes each column of a grid: at least its designed width scaled to the font, its title,
+// the longest value of its first rows (they stand for the rest) and its sample, the longest
+// common value of the column where the first rows do not stand for the rest.
+void fitColumns(QTableView *grid, const QList<int> &designed = {}, const QStringList &samples = {},
+                int sampleRows = 60);
 QLabel *boldLabel(const QString &text, QWidget *parent);
 // A named button that Enter in a field does not press.
 QPushButton *button(const QString &name, const QString &caption, QWidget *parent);

@@ -225,6 +225,12 @@ private slots:
             auto *list = static_cast<TLISTAPOLDlg *>(d);
             countText = list->Label2->text();
             countShown = list->DBGrid1->model()->rowCount();
+            // The columns are sized to the font: common long names show whole.
+            const QFontMetrics fm(list->DBGrid1->font());
+            for (const auto &[column, name] : {std::pair{0, "ΚΩΝΣΤΑΝΤΙΝΙΔΗΣ"}, std::pair{1, "ΚΩΝΣΤΑΝΤΙΝΟΣ"},
+                                               std::pair{2, "ΑΛΕΞΑΝΔΡΟΣ"}})
+                if (list->DBGrid1->columnWidth(column) < fm.horizontalAdvance(QString::fromUtf8(name)))
+                    countShown = -2;
             list->openRow(0);
             return d->result();
         };
