@@ -41,11 +41,6 @@ namespace colours = form::citizenColours;
 using form::boldLabel;
 using form::digitEdit;
 using form::lineEdit;
-using form::lookup;
-using form::paint;
-using form::pickList;
-
-QLabel *label(const QString &text, QWidget *parent) { return boldLabel(text, parent); }
 
 // Leaving a field runs an action.
 class LeaveFilter : public QObject {
@@ -172,7 +167,7 @@ TCitizenPage::~TCitizenPage() = default;
 
 void TCitizenPage::build()
 {
-    CmbKLHTIKH = pickList("CmbKLHTIKH", {}, this);
+    CmbKLHTIKH = form::pickList("CmbKLHTIKH", {}, this);
     EdtBirthDay = lineEdit("EdtBirthDay", this);
     EdtBirthDay->setInputMask("99/99/9999;_");
     EdtBirthDay->setMaximumWidth(110);
@@ -250,18 +245,18 @@ QWidget *TCitizenPage::rightColumn()
     int row = 2;
     // The influences take the column's whole width under their caption: their names are
     // longer than the numbers below.
-    v->addWidget(label(influenceCaption(), w), row++, 0, 1, 2);
+    v->addWidget(boldLabel(influenceCaption(), w), row++, 0, 1, 2);
     v->addWidget(ChkBox2, row++, 0, 1, 2);
     Edit17 = digitEdit("Edit17", w);
     Edit18 = digitEdit("Edit18", w);
-    v->addWidget(label(ownVotesCaption(), w), row, 0);
+    v->addWidget(boldLabel(ownVotesCaption(), w), row, 0);
     v->addWidget(Edit17, row++, 1);
-    v->addWidget(label("ΠΕΡΙΦΕΡΕΙΑΚΟΙ ΨΗΦΟΙ", w), row, 0);
+    v->addWidget(boldLabel("ΠΕΡΙΦΕΡΕΙΑΚΟΙ ΨΗΦΟΙ", w), row, 0);
     v->addWidget(Edit18, row++, 1);
-    Label25 = label("ΣΥΝΟΛΟ ΨΗΦΩΝ ", w);
+    Label25 = boldLabel("ΣΥΝΟΛΟ ΨΗΦΩΝ ", w);
     Label25->setObjectName("Label25");
     v->addWidget(votesTotal(Label25), row++, 0, 1, 2);
-    v->addWidget(label("ΠΡΟΟΡΙΣΜΟΣ ΨΗΦΩΝ", w), row++, 0, 1, 2);
+    v->addWidget(boldLabel("ΠΡΟΟΡΙΣΜΟΣ ΨΗΦΩΝ", w), row++, 0, 1, 2);
     votes = new VotesModel(this);
     DBGrid1 = new QTableView(w);
     DBGrid1->setObjectName("DBGrid1");
@@ -277,15 +272,15 @@ QWidget *TCitizenPage::rightColumn()
     Edit12 = digitEdit("Edit12", w);
     Edit13 = digitEdit("Edit13", w);
     Edit4 = lineEdit("Edit4", w, 13);
-    v->addWidget(label("ΨΗΦΟΔΕΛΤΙΑ ΠΡΟΣ ΠΑΡΑΔΟΣΗ", w), row, 0);
+    v->addWidget(boldLabel("ΨΗΦΟΔΕΛΤΙΑ ΠΡΟΣ ΠΑΡΑΔΟΣΗ", w), row, 0);
     v->addWidget(Edit12, row++, 1);
     auto *twoLines = new QVBoxLayout;
     twoLines->setSpacing(0);
-    twoLines->addWidget(label("ΨΗΦΟΔΕΛΤΙΑ ΠΟΥ", w));
-    twoLines->addWidget(label("ΠΑΡΑΔΟΘΗΚΑΝ", w));
+    twoLines->addWidget(boldLabel("ΨΗΦΟΔΕΛΤΙΑ ΠΟΥ", w));
+    twoLines->addWidget(boldLabel("ΠΑΡΑΔΟΘΗΚΑΝ", w));
     v->addLayout(twoLines, row, 0);
     v->addWidget(Edit13, row++, 1);
-    v->addWidget(label("ΕΙΔΙΚΟΣ ΕΚΛΟΓΙΚΟΣ ΑΡ.", w), row, 0);
+    v->addWidget(boldLabel("ΕΙΔΙΚΟΣ ΕΚΛΟΓΙΚΟΣ ΑΡ.", w), row, 0);
     v->addWidget(Edit4, row++, 1);
     v->setRowStretch(row, 1);
     return w;
@@ -296,7 +291,7 @@ QWidget *TCitizenPage::buttonBar()
     auto *w = new QWidget(this);
     w->setObjectName("ButtonBar");
     m_bar = w;
-    paint(w, colours::buttons);
+    form::paint(w, colours::buttons);
     auto *h = new QHBoxLayout(w);
     auto button = [&](const QString &name, const QString &caption, const QString &hint = QString()) {
         auto *b = new QPushButton(caption, w);

@@ -38,15 +38,9 @@ namespace {
 
 namespace colours = form::citizenColours;
 
-using form::addCheckItem;
 using form::boldLabel;
 using form::digitEdit;
 using form::lineEdit;
-using form::lookup;
-using form::paint;
-using form::pickList;
-
-QLabel *label(const QString &text, QWidget *parent) { return boldLabel(text, parent); }
 
 // A day and month: two digits, a slash, two digits; an unfilled position shows as X.
 QLineEdit *dayEdit(const QString &name, QWidget *parent)
@@ -111,7 +105,7 @@ QWidget *TFindPersFrm::rightColumn()
     QGridLayout *g = nullptr;
     QWidget *w = rightPanel(g);
     int row = 2;
-    g->addWidget(label("ΕΠΙΡΡΟΗ ΑΠΟ", w), row++, 0, 1, 2);
+    g->addWidget(boldLabel("ΕΠΙΡΡΟΗ ΑΠΟ", w), row++, 0, 1, 2);
     g->addWidget(ChkBox2, row++, 0, 1, 2);
 
     Edit17 = digitEdit("Edit17", w);
@@ -125,16 +119,16 @@ QWidget *TFindPersFrm::rightColumn()
         g->addWidget(caption, row, 0);
         g->addWidget(field, row++, 1);
     };
-    threshold(label("ΑΤΟΜΙΚΟΙ  ΨΗΦΟΙ  > =", w), Edit17);
-    threshold(label("ΠΕΡΙΦΕΡΕΙΑΚΟΙ ΨΗΦΟΙ  > =", w), Edit18);
-    threshold(label("ΣΥΝΟΛΟ ΨΗΦΩΝ  > =", w), Edit6);
-    threshold(label("ΨΗΦΟΔΕΛΤΙΑ ΠΡΟΣ ΠΑΡΑΔΟΣΗ  > =", w), Edit12);
+    threshold(boldLabel("ΑΤΟΜΙΚΟΙ  ΨΗΦΟΙ  > =", w), Edit17);
+    threshold(boldLabel("ΠΕΡΙΦΕΡΕΙΑΚΟΙ ΨΗΦΟΙ  > =", w), Edit18);
+    threshold(boldLabel("ΣΥΝΟΛΟ ΨΗΦΩΝ  > =", w), Edit6);
+    threshold(boldLabel("ΨΗΦΟΔΕΛΤΙΑ ΠΡΟΣ ΠΑΡΑΔΟΣΗ  > =", w), Edit12);
     auto *twoLines = new QWidget(w);
     auto *tl = new QVBoxLayout(twoLines);
     tl->setContentsMargins(0, 0, 0, 0);
     tl->setSpacing(0);
-    tl->addWidget(label("ΨΗΦΟΔΕΛΤΙΑ ΠΟΥ", twoLines));
-    tl->addWidget(label("ΠΑΡΑΔΟΘΗΚΑΝ >=", twoLines));
+    tl->addWidget(boldLabel("ΨΗΦΟΔΕΛΤΙΑ ΠΟΥ", twoLines));
+    tl->addWidget(boldLabel("ΠΑΡΑΔΟΘΗΚΑΝ >=", twoLines));
     threshold(twoLines, Edit13);
 
     auto *days = new QGroupBox("ΕΟΡΤΕΣ - ΓΕΝΕΘΛΙΑ", w);
@@ -144,13 +138,13 @@ QWidget *TFindPersFrm::rightColumn()
     EdtBirthDayEos = dayEdit("EdtBirthDayEos", days);
     MskCelebr = dayEdit("MskCelebr", days);
     MskCelebrEos = dayEdit("MskCelebrEos", days);
-    dg->addWidget(label("ΓΕΝΕΘΛΙΑ ΑΠΟ", days), 0, 0);
+    dg->addWidget(boldLabel("ΓΕΝΕΘΛΙΑ ΑΠΟ", days), 0, 0);
     dg->addWidget(EdtBirthDay, 0, 1);
-    dg->addWidget(label("ΕΩΣ", days), 0, 2);
+    dg->addWidget(boldLabel("ΕΩΣ", days), 0, 2);
     dg->addWidget(EdtBirthDayEos, 0, 3);
-    dg->addWidget(label("ΕΟΡΤΑΖΟΝΤΕΣ", days), 1, 0);
+    dg->addWidget(boldLabel("ΕΟΡΤΑΖΟΝΤΕΣ", days), 1, 0);
     dg->addWidget(MskCelebr, 1, 1);
-    dg->addWidget(label("ΕΩΣ", days), 1, 2);
+    dg->addWidget(boldLabel("ΕΩΣ", days), 1, 2);
     dg->addWidget(MskCelebrEos, 1, 3);
     dg->setColumnStretch(4, 1);
     g->addWidget(days, row++, 0, 1, 2);
@@ -162,7 +156,7 @@ QWidget *TFindPersFrm::rightColumn()
     ChkMemos->setFont(bold);
     g->addWidget(ChkMemos, row++, 0, 1, 2);
     Edit4 = lineEdit("Edit4", w, 13);
-    g->addWidget(label("ΕΙΔΙΚΟΣ ΕΚΛΟΓΙΚΟΣ ΑΡ.", w), row, 0);
+    g->addWidget(boldLabel("ΕΙΔΙΚΟΣ ΕΚΛΟΓΙΚΟΣ ΑΡ.", w), row, 0);
     g->addWidget(Edit4, row++, 1);
     g->setRowStretch(row, 1);
     g->setColumnStretch(1, 1);
@@ -173,7 +167,7 @@ QWidget *TFindPersFrm::bottomBar()
 {
     auto *w = new QWidget(this);
     w->setObjectName("ButtonBar");
-    paint(w, colours::buttons);
+    form::paint(w, colours::buttons);
     auto *h = new QHBoxLayout(w);
     auto button = [&](const QString &name, const QString &caption) {
         auto *b = new QPushButton(caption, w);
