@@ -5,6 +5,8 @@
 #include "data/DataModule.h"
 #include "data/DbError.h"
 #include "data/LookupIndexes.h"
+#include "data/Schema.h"
+#include "data/Vocative.h"
 #include "widgets/UntProgress.h"
 #include "widgets/QtGreek.h"
 #include "widgets/Screens.h"
@@ -56,6 +58,22 @@ void ensureLookupIndexes(Store &store)
                      Ui::Icon::Warning);
     }
 }
+
+// What a register needs once, the first time this version of the program opens it.
+void firstStartOfVersion(Store &store, bool starterData)
+{
+    if (store.fileVersion() >= Schema::version && !store.createdNew())
+        return;
+    try {
+        if (starterData) {
+            vocative::addStarterNamesWhenEmpty();
+        }
+        store.setFileVersion(Schema::version);
+    } catch (const DbError &e) {
+        ui().message("Δεν ήταν δυνατό να ολοκληρωθεί η προετοιμασία του μητρώου: " + e.message(), "DORVANI",
+                     Ui::Icon::Warning);
+    }
+}
 } // namespace
 
 Application::Application() = default;
@@ -81,6 +99,7 @@ bool Application::startUp(const Options &options)
     }
 
     ensureLookupIndexes(*m_store);
+    firstStartOfVersion(*m_store, options.starterData);
 
     // The data module is created right after the main window; the window needs it, so
     // both exist before either is used.

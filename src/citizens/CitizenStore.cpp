@@ -3,6 +3,7 @@
 #include "data/Schema.h"
 #include "data/SqlText.h"
 #include "data/Store.h"
+#include "data/Vocative.h"
 #include "data/Telephones.h"
 
 #include <QDate>
@@ -286,13 +287,16 @@ QStringList CitizenStore::splitVocatives(const QString &text)
     return out;
 }
 
-QStringList CitizenStore::vocatives(const QString &firstName)
+QStringList CitizenStore::vocatives(const QString &firstName, int sex)
 {
-    if (firstName.isEmpty())
+    if (firstName.trimmed().isEmpty())
         return {};
     const QVariant v = Store::instance().scalar("SELECT KLHTIKH FROM KLHTIKH WHERE ONOMA = ? ORDER BY AUTONUM LIMIT 1",
                                                 {firstName});
-    return v.isNull() ? QStringList() : splitVocatives(v.toString());
+    if (!v.isNull())
+        return splitVocatives(v.toString());
+    const QString rule = vocative::suggested(firstName, sex);
+    return rule.isEmpty() ? QStringList() : QStringList{rule};
 }
 
 int CitizenStore::neighbour(int autonum, bool forward)
