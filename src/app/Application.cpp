@@ -6,6 +6,7 @@
 #include "data/DbError.h"
 #include "data/LookupIndexes.h"
 #include "data/Schema.h"
+#include "data/NameDays.h"
 #include "data/Vocative.h"
 #include "widgets/UntProgress.h"
 #include "widgets/QtGreek.h"
@@ -67,6 +68,7 @@ void firstStartOfVersion(Store &store, bool starterData)
     try {
         if (starterData) {
             vocative::addStarterNamesWhenEmpty();
+            namedays::addStarterFeastsWhenEmpty();
         }
         store.setFileVersion(Schema::version);
     } catch (const DbError &e) {

@@ -55,12 +55,13 @@ std::optional<CalendarDay> findDay(int day, int month);
 // adds one. Throws DbError (a name text that another day has is a key violation).
 void storeDay(int day, int month, const QString &names, const QString &comment);
 
-// The day of a date's year, at or before the date, that has names and exists in that
+// The fixed day of a date's year, at or before the date, that has names and exists in that
 // year: the day the calendar opens on. Nothing when there is none.
 std::optional<CalendarDay> latestDayWithNames(const QDate &date);
-// The first day from the date on that has names and exists in its year; after the last
-// such day of the year the search goes on from the start of the next year. The date
-// found is returned with the row.
+// The first day from the date on that has names and exists in its year, the days that
+// move with Easter at their place in that year; after the last such day of the year the
+// search goes on from the start of the next year. The date found is returned with the
+// names of every row on it.
 struct NamedDate {
     QDate date;
     QString names;
@@ -88,8 +89,9 @@ Celebrants celebrantsOf(const QDate &today);
 QString namesForLabel(const QString &names);
 
 // The citizens who celebrate: whose first name is one of the names (split at each
-// comma, as they stand) or whose recorded name day is day/month. Empty names give no
-// statement.
+// comma, as they stand) or whose recorded name day is day/month; in this year a feast
+// that moved away from day/month takes its recorded day with it (namedays::recordedDaysOn).
+// Empty names give no statement.
 QString celebrantsSql(const QString &names, const QString &day, const QString &month);
 QString nobodyCelebratesMessage();
 QString countLine(int rows); // "Βρέθηκαν 3 εγγραφές"

@@ -2,6 +2,7 @@
 
 #include "platform/AppContext.h"
 #include "calendar/Calendar.h"
+#include "data/NameDays.h"
 #include "calendar/CalendarScreens.h"
 #include "data/DataModule.h"
 #include "widgets/DbControls.h"
@@ -159,8 +160,7 @@ void TCelebritiesDlg::showEvent(QShowEvent *e)
 void TCelebritiesDlg::prepare()
 {
     const QDate today = Clock::today();
-    const auto todays = calendar::findDay(today.day(), today.month());
-    LblN->setText(todays ? todays->names : QString());
+    LblN->setText(namedays::namesOn(today));
     GroupBox1->setTitle(calendar::todayCaption(today));
     Table *t = m_dm.TblCelebrities;
     if (t->active())
@@ -280,8 +280,20 @@ void TCelebritiesDlg::showCelebrants(int row, int column)
     if (names.isEmpty())
         return;
     t->moveTo(row);
-    const QString day = calendar::twoDigits(t->text("DDATE"));
-    const QString month = calendar::twoDigits(t->text("MONTHSID"));
+    QString day = calendar::twoDigits(t->text("DDATE"));
+    QString month = calendar::twoDigits(t->text("MONTHSID"));
+    if (!t->fieldByName("PASXA").isNull()) {
+        // A day that moves with Easter: its day this year.
+        namedays::Feast f;
+        f.day = t->integer("DDATE");
+        f.month = t->integer("MONTHSID");
+        f.fromEaster = t->integer("PASXA");
+        const QDate d = namedays::dateIn(f, Clock::today().year());
+        if (d.isValid()) {
+            day = calendar::twoDigits(d.day());
+            month = calendar::twoDigits(d.month());
+        }
+    }
     if (m_celebrants.search(names, day, month))
         ui().exec(&m_celebrants);
 }

@@ -235,7 +235,7 @@ QString CitizenStore::nameDay(const QString &firstName)
     QString pattern = name;
     pattern.replace('\\', "\\\\").replace('%', "\\%").replace('_', "\\_");
     QSqlQuery q = Store::instance().exec("SELECT NAME, DDATE, MONTHSID FROM CELEBRITIES WHERE NAME LIKE ? ESCAPE '\\' "
-                                         "ORDER BY MONTHSID, DDATE, NAME",
+                                         "AND DDATE IS NOT NULL AND MONTHSID IS NOT NULL ORDER BY MONTHSID, DDATE, NAME",
                                          {'%' + pattern + '%'});
     while (q.next()) {
         const QStringList names = q.value(0).toString().split(',');
