@@ -1,6 +1,7 @@
 #include "search/SearchBuilder.h"
 
 #include "data/Codes.h"
+#include "data/GreekFolding.h"
 #include "data/GreekText.h"
 #include "data/NameDays.h"
 #include "platform/AppContext.h"
@@ -26,16 +27,18 @@ QString SearchBuilder::typed(const QString &text)
     return t;
 }
 
+QString SearchBuilder::searched(const QString &text) { return greekStored(greekUpper(typed(text))); }
+
 QString SearchBuilder::pattern(const QString &text)
 {
-    QString t = typed(text);
+    QString t = searched(text);
     t.replace('*', '%');
-    return sqlQuote(greekUpper(t));
+    return sqlQuote(t);
 }
 
 QString SearchBuilder::likePattern(const QString &text)
 {
-    const QString t = typed(text);
+    const QString t = searched(text);
     const bool escape = t.contains('%') || t.contains('_');
     QString out;
     out.reserve(t.size() + 4);
@@ -47,13 +50,13 @@ QString SearchBuilder::likePattern(const QString &text)
         else
             out += c;
     }
-    QString literal = sqlQuote(greekUpper(out));
+    QString literal = sqlQuote(out);
     if (escape)
         literal += " ESCAPE '\\'";
     return literal;
 }
 
-QString SearchBuilder::quotedName(const QString &text) { return sqlQuote(greekUpper(typed(text))); }
+QString SearchBuilder::quotedName(const QString &text) { return sqlQuote(searched(text)); }
 
 bool SearchBuilder::wholeNumber(const QString &text, QString *digits)
 {

@@ -68,6 +68,9 @@ public:
     // ---- the shared rules of turning typed text into SQL
     // The text without NUL characters.
     static QString typed(const QString &text);
+    // Typed text in the form the register stores it: capitals, Greek without tonos, a Greek
+    // word typed partly on a Latin keyboard in Greek letters (greekStored).
+    static QString searched(const QString &text);
     // An exact pattern: "*" becomes "%", capitals, quoted (compared with "=").
     static QString pattern(const QString &text);
     // A LIKE pattern: "*" becomes "%", capitals, quoted; a typed "%" or "_" is escaped and
