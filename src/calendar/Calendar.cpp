@@ -7,6 +7,7 @@
 #include "data/Schema.h"
 #include "data/Store.h"
 
+#include <QRegularExpression>
 #include <QSet>
 #include <QSqlQuery>
 
@@ -43,10 +44,12 @@ CalendarDay rowOf(const QSqlQuery &q)
     d.month = q.value(1).toInt();
     d.names = q.value(2).toString();
     d.comment = q.value(3).toString();
+    if (!q.value(4).isNull())
+        d.fromEaster = q.value(4).toInt();
     return d;
 }
 
-const QString rowColumns = "SELECT DDATE, MONTHSID, NAME, Sxolio FROM CELEBRITIES ";
+const QString rowColumns = "SELECT DDATE, MONTHSID, NAME, Sxolio, PASXA FROM CELEBRITIES ";
 const QString hasNames = "TRIM(NAME) <> '' AND DDATE IS NOT NULL AND MONTHSID IS NOT NULL";
 
 } // namespace
@@ -113,17 +116,59 @@ std::optional<CalendarDay> findDay(int day, int month)
     return rowOf(q);
 }
 
-void storeDay(int day, int month, const QString &names, const QString &comment)
+void storeDay(int day, int month, const QString &names, const QString &comment, std::optional<int> fromEaster)
 {
     const TableDef &t = Schema::table("CELEBRITIES");
     const QVariant name = Schema::toStored(*t.field("NAME"), names);
     const QVariant sxolio = Schema::toStored(*t.field("Sxolio"), comment);
+    const QVariant pasxa = fromEaster ? QVariant(*fromEaster) : QVariant();
     if (findDay(day, month))
-        Store::instance().exec("UPDATE CELEBRITIES SET NAME=?, Sxolio=?\n WHERE DDate=? AND MONTHSID=?",
-                               {name, sxolio, day, month});
+        Store::instance().exec("UPDATE CELEBRITIES SET NAME=?, Sxolio=?, PASXA=?\n WHERE DDate=? AND MONTHSID=?",
+                               {name, sxolio, pasxa, day, month});
     else
-        Store::instance().exec("INSERT INTO CELEBRITIES (DDate,MonthsID,Name,Sxolio) VALUES (?,?,?,?)",
-                               {day, month, name, sxolio});
+        Store::instance().exec("INSERT INTO CELEBRITIES (DDate,MonthsID,Name,Sxolio,PASXA) VALUES (?,?,?,?,?)",
+                               {day, month, name, sxolio, pasxa});
+}
+
+std::optional<CalendarDay> findMovingDay(int fromEaster)
+{
+    QSqlQuery q = Store::instance().exec(
+        rowColumns + "WHERE PASXA=? AND (DDATE IS NULL OR MONTHSID IS NULL) ORDER BY NAME LIMIT 1", {fromEaster});
+    if (!q.next())
+        return std::nullopt;
+    return rowOf(q);
+}
+
+void storeMovingDay(int fromEaster, const QString &names, const QString &comment)
+{
+    const TableDef &t = Schema::table("CELEBRITIES");
+    const QVariant name = Schema::toStored(*t.field("NAME"), names);
+    const QVariant sxolio = Schema::toStored(*t.field("Sxolio"), comment);
+    if (findMovingDay(fromEaster))
+        Store::instance().exec("UPDATE CELEBRITIES SET NAME=?, Sxolio=? WHERE PASXA=? AND (DDATE IS NULL OR MONTHSID IS NULL)",
+                               {name, sxolio, fromEaster});
+    else
+        Store::instance().exec("INSERT INTO CELEBRITIES (Name,Sxolio,PASXA) VALUES (?,?,?)", {name, sxolio, fromEaster});
+}
+
+std::optional<int> typedFromEaster(const QString &text, bool *ok)
+{
+    static const QRegularExpression rx("^[-+]?[0-9]{1,3}$");
+    const QString t = text.trimmed();
+    *ok = true;
+    if (t.isEmpty())
+        return std::nullopt;
+    if (!rx.match(t).hasMatch() || qAbs(t.toInt()) > 100) {
+        *ok = false;
+        return std::nullopt;
+    }
+    return t.toInt();
+}
+
+QString invalidFromEasterMessage()
+{
+    return "Οι ημέρες από το Πάσχα πρέπει να είναι ακέραιος αριθμός από -100 έως 100\n"
+           "(για παράδειγμα -8 για το Σάββατο του Λαζάρου, 7 για την Κυριακή του Θωμά).";
 }
 
 std::optional<CalendarDay> latestDayWithNames(const QDate &date)

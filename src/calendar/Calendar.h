@@ -48,12 +48,23 @@ struct CalendarDay {
     int month = 0;
     QString names;
     QString comment;
+    std::optional<int> fromEaster; // PASXA: days from Orthodox Easter (data/NameDays.h)
 };
 // The row of a day, the first by name when there are several; nothing when none.
 std::optional<CalendarDay> findDay(int day, int month);
-// Writes the names and comment of a day: replaces them when the day has a row, else
-// adds one. Throws DbError (a name text that another day has is a key violation).
-void storeDay(int day, int month, const QString &names, const QString &comment);
+// Writes the names and comment of a day, and its days from Easter (none: a fixed day;
+// some: the later of the day and that day from Easter): replaces them when the day has a
+// row, else adds one. Throws DbError (a name text that another day has is a key violation).
+void storeDay(int day, int month, const QString &names, const QString &comment,
+              std::optional<int> fromEaster = std::nullopt);
+// The row of a day relative to Easter only (no fixed day); nothing when none.
+std::optional<CalendarDay> findMovingDay(int fromEaster);
+// Writes such a row, replacing the one of the same days from Easter.
+void storeMovingDay(int fromEaster, const QString &names, const QString &comment);
+// The days from Easter as typed ("-8", "7"): nothing for an empty field, ok false when the
+// text is not a whole number from -100 to 100.
+std::optional<int> typedFromEaster(const QString &text, bool *ok);
+QString invalidFromEasterMessage();
 
 // The fixed day of a date's year, at or before the date, that has names and exists in that
 // year: the day the calendar opens on. Nothing when there is none.

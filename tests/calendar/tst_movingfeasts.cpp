@@ -2,6 +2,7 @@
 // Saint George and Saint Mark, the starter calendar of a first start, today's celebrants
 // and their list on moved and fixed days (a fixture clock), and the name-day ranges of the
 // citizen search in years where the feasts move and where they do not.
+#include "calendar/UntCelebritiesDlg.h"
 #include "calendar/UntPersCelebr.h"
 #include "data/NameDays.h"
 #include "data/Store.h"
@@ -12,7 +13,10 @@
 #include "CalendarFixture.h"
 #include "ProgramFixture.h"
 
+#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTableView>
@@ -207,6 +211,60 @@ private slots:
             names << q.value(0).toString();
         QCOMPARE(names, found);
         QCOMPARE(b.description, "ΕΟΡΤΑΖΕΙ ΑΠΟ " + from + " ΕΩΣ ΚΑΙ " + to);
+    }
+
+    // The office changes the moving days in the calendar dialog: a day from Easter alone
+    // finds its row to edit or adds one; a fixed day shows and keeps its days from Easter.
+    void editingMovingDays()
+    {
+        test::TestHome own;
+        Clock::setNow(QDateTime(QDate(2026, 1, 10), QTime(8, 30)));
+        Program p(&own);
+        p.starterData = true;
+        QVERIFY(p.start());
+        p.ui.clearLog();
+        QString georgeShown, thomasShown;
+        p.ui.onExecOnce["CelebritiesDlg"].enqueue([&](QDialog *dlg) {
+            auto *d = static_cast<TCelebritiesDlg *>(dlg);
+            auto enter = [](QLineEdit *e, const QString &text) {
+                e->clear();
+                test::typeText(e, text);
+                test::pressKey(e, Qt::Key_Return);
+            };
+            // Thomas Sunday, edited: its names come up, the change asks first.
+            d->BtnNew->click();
+            enter(d->EdtPasxa, "7");
+            thomasShown = d->Edit3->text();
+            p.ui.answers << true;
+            enter(d->Edit3, "ΘΩΜΑΣ,ΘΩΜΑΗ,ΘΩΜΑΪΣ");
+            // A new moving day is added without a question.
+            d->BtnNew->click();
+            enter(d->EdtPasxa, "49");
+            enter(d->Edit3, "ΠΕΝΤΗΚΟΣΤΗ");
+            // Saint George shows his days from Easter.
+            d->BtnNew->click();
+            enter(d->Edit1, "23");
+            enter(d->Edit2, "4");
+            georgeShown = d->EdtPasxa->text();
+            // A day from Easter that is not a number is refused.
+            d->BtnNew->click();
+            d->Edit1->clear();
+            d->Edit2->clear();
+            enter(d->EdtPasxa, "επτά");
+            return int(QDialog::Rejected);
+        });
+        p.main()->action("ΔΙΑΧΕΙΡΙΣΗ")->trigger();
+        QCOMPARE(thomasShown, QString("ΘΩΜΑΣ,ΘΩΜΑΗ"));
+        QCOMPARE(georgeShown, QString("1"));
+        Store &s = Store::instance();
+        QCOMPARE(s.scalar("SELECT NAME FROM CELEBRITIES WHERE PASXA = 7").toString(), QString("ΘΩΜΑΣ,ΘΩΜΑΗ,ΘΩΜΑΪΣ"));
+        QCOMPARE(s.scalar("SELECT COUNT(*) FROM CELEBRITIES WHERE PASXA = 49 AND DDATE IS NULL").toInt(), 1);
+        QCOMPARE(namedays::namesOn(QDate(2026, 5, 31)), QString("ΠΕΝΤΗΚΟΣΤΗ")); // Easter 12 April
+        const QStringList shown = p.ui.messages();
+        QCOMPARE(shown.size(), 3);
+        QCOMPARE(shown[0], QString("Η αποθήκευση ολοκληρώθηκε."));
+        QCOMPARE(shown[1], QString("Η αποθήκευση ολοκληρώθηκε."));
+        QVERIFY(shown[2].startsWith("Οι ημέρες από το Πάσχα"));
     }
 
     // An old register's calendar gets the Easter column on opening, its rows as they were.
