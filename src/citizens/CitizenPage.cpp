@@ -760,7 +760,7 @@ void TCitizenPage::cellChosen()
 void TCitizenPage::fillVocatives()
 {
     CmbKLHTIKH->clear();
-    CmbKLHTIKH->addItems(CitizenStore::vocatives(EdtOnoma->text()));
+    CmbKLHTIKH->addItems(CitizenStore::vocatives(EdtOnoma->text(), RadioGroup1->itemIndex()));
     CmbKLHTIKH->setCurrentIndex(-1);
 }
 

@@ -10,6 +10,7 @@
 #include "ProgramFixture.h"
 
 #include <QComboBox>
+#include "widgets/FormParts.h"
 #include <QLineEdit>
 #include <QTest>
 
@@ -106,11 +107,14 @@ private slots:
             if (auto *f = qobject_cast<TNewPersFrm *>(w))
                 frm = f;
         QVERIFY(frm);
-        const QList<QPair<QString, QStringList>> cases = {
-            {"ΠΑΥΛΟΣ", {"ΠΑΥΛΕ", "ΠΑΥΛΟ"}},
-            {"ΘΕΟΔΩΡΟΣ", {"ΘΕΟΔΩΡΕ"}},
+        const QList<std::tuple<QString, int, QStringList>> cases = {
+            {"ΠΑΥΛΟΣ", -1, {"ΠΑΥΛΕ", "ΠΑΥΛΟ"}},
+            {"ΘΕΟΔΩΡΟΣ", -1, {"ΘΕΟΔΩΡΕ"}},
+            {"ΔΡΟΣΟΣ", 0, {"ΔΡΟΣΟ"}},
+            {"ΔΡΟΣΟΣ", 1, {"ΔΡΟΣΟΣ"}}, // the chosen sex decides for women's names
         };
-        for (const auto &[name, forms] : cases) {
+        for (const auto &[name, sex, forms] : cases) {
+            frm->RadioGroup1->setItemIndex(sex);
             frm->EdtOnoma->clear();
             test::typeText(frm->EdtOnoma, name);
             QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
