@@ -81,8 +81,6 @@ QList<Exception> exceptions()
         // Names in -ΙΟΣ of two syllables, which keep the Ο.
         {"ΣΤΕΛΙΟΣ", "ΣΤΕΛΙΟ"},
         {"ΗΛΙΟΣ", "ΗΛΙΟ"},
-        // Names of two syllables in -ΟΣ that take -Ε.
-        {"ΘΕΟΣ", "ΘΕΕ"},
         // Names in -ΩΝ that take the -Α of speech.
         {"ΠΛΑΤΩΝ", "ΠΛΑΤΩΝΑ"},
         {"ΚΙΜΩΝ", "ΚΙΜΩΝΑ"},
