@@ -4,7 +4,11 @@
 #include "shell/Backup.h"
 #include "data/DataModule.h"
 #include "data/DbError.h"
+#include "data/GreekRegister.h"
 #include "data/LookupIndexes.h"
+#include "data/Schema.h"
+#include "data/NameDays.h"
+#include "data/Vocative.h"
 #include "widgets/UntProgress.h"
 #include "widgets/QtGreek.h"
 #include "widgets/Screens.h"
@@ -56,6 +60,52 @@ void ensureLookupIndexes(Store &store)
                      Ui::Icon::Warning);
     }
 }
+
+// A register written before Greek texts were kept in capitals without tonos gets them so,
+// after a copy of its files. False when the copy could not be made (nothing changed).
+bool normaliseGreekTexts(Store &store)
+{
+    if (greekregister::rowsToChange() == 0)
+        return true;
+    const QString folder = QDir(AppPaths::backup())
+                               .filePath("BeforeGreekCapitals/" + Clock::now().toString("yyyyMMdd_HHmmss"));
+    const CopyReport copy = DataBackup::run(store.dataFolder(), folder);
+    if (!copy.ok()) {
+        ui().message("Δεν ήταν δυνατό να ληφθεί αντίγραφο ασφαλείας των αρχείων δεδομένων, γι' αυτό τα ονόματα του "
+                         "μητρώου δεν γράφτηκαν ακόμη με κεφαλαία χωρίς τόνους:\n"
+                         + copy.errors.join("\n"),
+                     "DORVANI", Ui::Icon::Warning);
+        return false;
+    }
+    const greekregister::Result r = greekregister::normalise();
+    QString text = QString("Τα ελληνικά κείμενα του μητρώου γράφτηκαν με κεφαλαία χωρίς τόνους.\n"
+                           "Άλλαξαν %1 εγγραφές.")
+                       .arg(r.changed);
+    if (r.kept > 0)
+        text += QString("\n%1 εγγραφές έμειναν όπως ήταν, γιατί το ίδιο όνομα υπάρχει ήδη γραμμένο σωστά.").arg(r.kept);
+    text += QString("\nΑντίγραφο των αρχείων πριν από την αλλαγή: «%1».").arg(QDir::toNativeSeparators(folder));
+    ui().message(text, "DORVANI");
+    return true;
+}
+
+// What a register needs once, the first time this version of the program opens it.
+void firstStartOfVersion(Store &store, bool starterData)
+{
+    if (store.fileVersion() >= Schema::version && !store.createdNew())
+        return;
+    try {
+        if (!store.createdNew() && !normaliseGreekTexts(store))
+            return; // tried again on the next start
+        if (starterData) {
+            vocative::addStarterNamesWhenEmpty();
+            namedays::addStarterFeastsWhenEmpty();
+        }
+        store.setFileVersion(Schema::version);
+    } catch (const DbError &e) {
+        ui().message("Δεν ήταν δυνατό να ολοκληρωθεί η προετοιμασία του μητρώου: " + e.message(), "DORVANI",
+                     Ui::Icon::Warning);
+    }
+}
 } // namespace
 
 Application::Application() = default;
@@ -81,6 +131,7 @@ bool Application::startUp(const Options &options)
     }
 
     ensureLookupIndexes(*m_store);
+    firstStartOfVersion(*m_store, options.starterData);
 
     // The data module is created right after the main window; the window needs it, so
     // both exist before either is used.

@@ -19,6 +19,7 @@ public:
         QString home;          // --home DIR; empty for the default folder
         bool splash = true;    // the five-second splash box
         bool show = true;      // show the main window maximised
+        bool starterData = true; // a register's empty calendar and vocatives get the starter rows
     };
 
     Application();

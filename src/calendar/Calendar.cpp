@@ -1,10 +1,13 @@
 #include "calendar/Calendar.h"
 
 #include "data/GreekText.h"
+#include "data/NameDays.h"
+#include "platform/AppContext.h"
 #include "widgets/InputHelpers.h"
 #include "data/Schema.h"
 #include "data/Store.h"
 
+#include <QRegularExpression>
 #include <QSet>
 #include <QSqlQuery>
 
@@ -41,20 +44,13 @@ CalendarDay rowOf(const QSqlQuery &q)
     d.month = q.value(1).toInt();
     d.names = q.value(2).toString();
     d.comment = q.value(3).toString();
+    if (!q.value(4).isNull())
+        d.fromEaster = q.value(4).toInt();
     return d;
 }
 
-const QString rowColumns = "SELECT DDATE, MONTHSID, NAME, Sxolio FROM CELEBRITIES ";
+const QString rowColumns = "SELECT DDATE, MONTHSID, NAME, Sxolio, PASXA FROM CELEBRITIES ";
 const QString hasNames = "TRIM(NAME) <> '' AND DDATE IS NOT NULL AND MONTHSID IS NOT NULL";
-
-// The names of a day that has names; empty when it has none.
-QString namesOn(int day, int month)
-{
-    QSqlQuery q = Store::instance().exec(
-        "SELECT NAME FROM CELEBRITIES WHERE DDATE=? AND MONTHSID=? AND " + hasNames + " ORDER BY NAME LIMIT 1",
-        {day, month});
-    return q.next() ? q.value(0).toString() : QString();
-}
 
 } // namespace
 
@@ -120,17 +116,59 @@ std::optional<CalendarDay> findDay(int day, int month)
     return rowOf(q);
 }
 
-void storeDay(int day, int month, const QString &names, const QString &comment)
+void storeDay(int day, int month, const QString &names, const QString &comment, std::optional<int> fromEaster)
 {
     const TableDef &t = Schema::table("CELEBRITIES");
     const QVariant name = Schema::toStored(*t.field("NAME"), names);
     const QVariant sxolio = Schema::toStored(*t.field("Sxolio"), comment);
+    const QVariant pasxa = fromEaster ? QVariant(*fromEaster) : QVariant();
     if (findDay(day, month))
-        Store::instance().exec("UPDATE CELEBRITIES SET NAME=?, Sxolio=?\n WHERE DDate=? AND MONTHSID=?",
-                               {name, sxolio, day, month});
+        Store::instance().exec("UPDATE CELEBRITIES SET NAME=?, Sxolio=?, PASXA=?\n WHERE DDate=? AND MONTHSID=?",
+                               {name, sxolio, pasxa, day, month});
     else
-        Store::instance().exec("INSERT INTO CELEBRITIES (DDate,MonthsID,Name,Sxolio) VALUES (?,?,?,?)",
-                               {day, month, name, sxolio});
+        Store::instance().exec("INSERT INTO CELEBRITIES (DDate,MonthsID,Name,Sxolio,PASXA) VALUES (?,?,?,?,?)",
+                               {day, month, name, sxolio, pasxa});
+}
+
+std::optional<CalendarDay> findMovingDay(int fromEaster)
+{
+    QSqlQuery q = Store::instance().exec(
+        rowColumns + "WHERE PASXA=? AND (DDATE IS NULL OR MONTHSID IS NULL) ORDER BY NAME LIMIT 1", {fromEaster});
+    if (!q.next())
+        return std::nullopt;
+    return rowOf(q);
+}
+
+void storeMovingDay(int fromEaster, const QString &names, const QString &comment)
+{
+    const TableDef &t = Schema::table("CELEBRITIES");
+    const QVariant name = Schema::toStored(*t.field("NAME"), names);
+    const QVariant sxolio = Schema::toStored(*t.field("Sxolio"), comment);
+    if (findMovingDay(fromEaster))
+        Store::instance().exec("UPDATE CELEBRITIES SET NAME=?, Sxolio=? WHERE PASXA=? AND (DDATE IS NULL OR MONTHSID IS NULL)",
+                               {name, sxolio, fromEaster});
+    else
+        Store::instance().exec("INSERT INTO CELEBRITIES (Name,Sxolio,PASXA) VALUES (?,?,?)", {name, sxolio, fromEaster});
+}
+
+std::optional<int> typedFromEaster(const QString &text, bool *ok)
+{
+    static const QRegularExpression rx("^[-+]?[0-9]{1,3}$");
+    const QString t = text.trimmed();
+    *ok = true;
+    if (t.isEmpty())
+        return std::nullopt;
+    if (!rx.match(t).hasMatch() || qAbs(t.toInt()) > 100) {
+        *ok = false;
+        return std::nullopt;
+    }
+    return t.toInt();
+}
+
+QString invalidFromEasterMessage()
+{
+    return "Οι ημέρες από το Πάσχα πρέπει να είναι ακέραιος αριθμός από -100 έως 100\n"
+           "(για παράδειγμα -8 για το Σάββατο του Λαζάρου, 7 για την Κυριακή του Θωμά).";
 }
 
 std::optional<CalendarDay> latestDayWithNames(const QDate &date)
@@ -148,23 +186,10 @@ std::optional<CalendarDay> latestDayWithNames(const QDate &date)
 
 std::optional<NamedDate> nextDayWithNames(const QDate &from)
 {
-    const int key = dayKey(from.day(), from.month());
-    // The rest of this year, then the beginning of the next one up to the day before.
-    QSqlQuery rest = Store::instance().exec(
-        rowColumns + "WHERE MONTHSID*100+DDATE >= ? AND " + hasNames + " ORDER BY MONTHSID, DDATE, NAME", {key});
-    while (rest.next()) {
-        const CalendarDay d = rowOf(rest);
-        if (existsIn(d.day, d.month, from.year()))
-            return NamedDate{QDate(from.year(), d.month, d.day), d.names};
-    }
-    QSqlQuery next = Store::instance().exec(
-        rowColumns + "WHERE MONTHSID*100+DDATE < ? AND " + hasNames + " ORDER BY MONTHSID, DDATE, NAME", {key});
-    while (next.next()) {
-        const CalendarDay d = rowOf(next);
-        if (existsIn(d.day, d.month, from.year() + 1))
-            return NamedDate{QDate(from.year() + 1, d.month, d.day), d.names};
-    }
-    return std::nullopt;
+    const auto next = namedays::nextWithNames(from);
+    if (!next)
+        return std::nullopt;
+    return NamedDate{next->date, next->names};
 }
 
 QString weekdayName(const QDate &d) { return QString::fromUtf8(longDays[d.dayOfWeek() - 1]); }
@@ -185,7 +210,7 @@ QString namesForLabel(const QString &names)
 Celebrants celebrantsOf(const QDate &today)
 {
     Celebrants c;
-    const QString names = namesOn(today.day(), today.month());
+    const QString names = namedays::namesOn(today);
     if (!names.isEmpty()) {
         c.found = true;
         c.label = "Γιορτάζουν " + namesForLabel(names);
@@ -213,8 +238,24 @@ QString celebrantsSql(const QString &names, const QString &day, const QString &m
 {
     if (names.isEmpty())
         return {};
+    const QString recorded = day + "/" + month;
+    // The citizens who recorded the fixed day of a feast that moved this year celebrate
+    // on the day it moved to, not on the fixed day.
+    QStringList days{recorded};
+    const QDate date(Clock::today().year(), month.toInt(), day.toInt());
+    if (date.isValid() && date.toString("dd/MM") == recorded)
+        days = namedays::recordedDaysOn(date);
+    QString byDay;
+    if (days.size() == 1) {
+        byDay = " OR (CelebrDay = " + sqlQuote(days[0]) + ")";
+    } else if (days.size() > 1) {
+        QStringList quoted;
+        for (const QString &d : days)
+            quoted << sqlQuote(d);
+        byDay = " OR (CelebrDay IN (" + quoted.join(',') + "))";
+    }
     return QStringList{"SELECT AUTONUM,EPITHETO,ONOMA,PATR,TELO_1,TELE_1,MOBILE1 FROM Polites WHERE ONOMA IN ("
-                           + quoteList(names) + ") OR (CelebrDay = " + sqlQuote(day + "/" + month) + ")",
+                           + quoteList(names) + ")" + byDay,
                        "ORDER BY " + citizenOrder()}
         .join('\n');
 }

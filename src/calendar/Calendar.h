@@ -48,19 +48,31 @@ struct CalendarDay {
     int month = 0;
     QString names;
     QString comment;
+    std::optional<int> fromEaster; // PASXA: days from Orthodox Easter (data/NameDays.h)
 };
 // The row of a day, the first by name when there are several; nothing when none.
 std::optional<CalendarDay> findDay(int day, int month);
-// Writes the names and comment of a day: replaces them when the day has a row, else
-// adds one. Throws DbError (a name text that another day has is a key violation).
-void storeDay(int day, int month, const QString &names, const QString &comment);
+// Writes the names and comment of a day, and its days from Easter (none: a fixed day;
+// some: the later of the day and that day from Easter): replaces them when the day has a
+// row, else adds one. Throws DbError (a name text that another day has is a key violation).
+void storeDay(int day, int month, const QString &names, const QString &comment,
+              std::optional<int> fromEaster = std::nullopt);
+// The row of a day relative to Easter only (no fixed day); nothing when none.
+std::optional<CalendarDay> findMovingDay(int fromEaster);
+// Writes such a row, replacing the one of the same days from Easter.
+void storeMovingDay(int fromEaster, const QString &names, const QString &comment);
+// The days from Easter as typed ("-8", "7"): nothing for an empty field, ok false when the
+// text is not a whole number from -100 to 100.
+std::optional<int> typedFromEaster(const QString &text, bool *ok);
+QString invalidFromEasterMessage();
 
-// The day of a date's year, at or before the date, that has names and exists in that
+// The fixed day of a date's year, at or before the date, that has names and exists in that
 // year: the day the calendar opens on. Nothing when there is none.
 std::optional<CalendarDay> latestDayWithNames(const QDate &date);
-// The first day from the date on that has names and exists in its year; after the last
-// such day of the year the search goes on from the start of the next year. The date
-// found is returned with the row.
+// The first day from the date on that has names and exists in its year, the days that
+// move with Easter at their place in that year; after the last such day of the year the
+// search goes on from the start of the next year. The date found is returned with the
+// names of every row on it.
 struct NamedDate {
     QDate date;
     QString names;
@@ -88,8 +100,9 @@ Celebrants celebrantsOf(const QDate &today);
 QString namesForLabel(const QString &names);
 
 // The citizens who celebrate: whose first name is one of the names (split at each
-// comma, as they stand) or whose recorded name day is day/month. Empty names give no
-// statement.
+// comma, as they stand) or whose recorded name day is day/month; in this year a feast
+// that moved away from day/month takes its recorded day with it (namedays::recordedDaysOn).
+// Empty names give no statement.
 QString celebrantsSql(const QString &names, const QString &day, const QString &month);
 QString nobodyCelebratesMessage();
 QString countLine(int rows); // "Βρέθηκαν 3 εγγραφές"

@@ -2,6 +2,7 @@
 
 #include "platform/AppContext.h"
 #include "calendar/Calendar.h"
+#include "data/NameDays.h"
 #include "calendar/CalendarScreens.h"
 #include "data/DataModule.h"
 #include "widgets/DbControls.h"
@@ -93,6 +94,11 @@ TCelebritiesDlg::TCelebritiesDlg(TDataMdl &dm, TPersCelebrDlg &celebrants, QWidg
     Edit2 = field("Edit2");
     Edit3 = field("Edit3");
     Edit4 = field("Edit4");
+    EdtPasxa = field("EdtPasxa");
+    EdtPasxa->setMaxLength(4);
+    EdtPasxa->setMaximumWidth(50);
+    EdtPasxa->setToolTip("Για τις γιορτές που ακολουθούν το Πάσχα: ημέρες πριν (-) ή μετά από αυτό. "
+                         "Με ημέρα και μήνα, η γιορτή πάει στην ημέρα από το Πάσχα όταν η ημερομηνία πέφτει νωρίτερα.");
     for (QLineEdit *e : {Edit1, Edit2}) {
         setDigitsOnly(e);
         e->setMaxLength(2);
@@ -106,11 +112,13 @@ TCelebritiesDlg::TCelebritiesDlg(TDataMdl &dm, TPersCelebrDlg &celebrants, QWidg
     g->addWidget(Edit1, 0, 1);
     g->addWidget(new QLabel("Μήνας", GroupBox2), 0, 2);
     g->addWidget(Edit2, 0, 3);
-    g->setColumnStretch(4, 1);
+    g->addWidget(new QLabel("Ημέρες από το Πάσχα", GroupBox2), 0, 4);
+    g->addWidget(EdtPasxa, 0, 5);
+    g->setColumnStretch(6, 1);
     g->addWidget(new QLabel("Ονόματα", GroupBox2), 1, 0);
-    g->addWidget(Edit3, 1, 1, 1, 4);
+    g->addWidget(Edit3, 1, 1, 1, 6);
     g->addWidget(new QLabel("Σχόλιο", GroupBox2), 2, 0);
-    g->addWidget(Edit4, 2, 1, 1, 4);
+    g->addWidget(Edit4, 2, 1, 1, 6);
     GroupBox2->setEnabled(false);
 
     auto button = [this](const QString &name, const QString &caption) {
@@ -159,8 +167,7 @@ void TCelebritiesDlg::showEvent(QShowEvent *e)
 void TCelebritiesDlg::prepare()
 {
     const QDate today = Clock::today();
-    const auto todays = calendar::findDay(today.day(), today.month());
-    LblN->setText(todays ? todays->names : QString());
+    LblN->setText(namedays::namesOn(today));
     GroupBox1->setTitle(calendar::todayCaption(today));
     Table *t = m_dm.TblCelebrities;
     if (t->active())
@@ -223,6 +230,26 @@ void TCelebritiesDlg::monthEntered()
     if (const auto row = calendar::findDay(day->day, day->month)) {
         Edit3->setText(row->names);
         Edit4->setText(row->comment);
+        EdtPasxa->setText(row->fromEaster ? QString::number(*row->fromEaster) : QString());
+    }
+    Edit3->setFocus(Qt::OtherFocusReason);
+}
+
+void TCelebritiesDlg::fromEasterEntered()
+{
+    bool ok = true;
+    const auto days = calendar::typedFromEaster(EdtPasxa->text(), &ok);
+    if (!ok) {
+        ui().message(calendar::invalidFromEasterMessage());
+        EdtPasxa->selectAll();
+        return;
+    }
+    // Without a day and month, the moving day of that many days from Easter is edited.
+    if (days && Edit1->text().trimmed().isEmpty() && Edit2->text().trimmed().isEmpty()) {
+        if (const auto row = calendar::findMovingDay(*days)) {
+            Edit3->setText(row->names);
+            Edit4->setText(row->comment);
+        }
     }
     Edit3->setFocus(Qt::OtherFocusReason);
 }
@@ -231,9 +258,24 @@ void TCelebritiesDlg::store()
 {
     const QString names = calendar::storedNames(Edit3->text());
     const auto day = calendar::typedDayMonth(Edit1->text(), Edit2->text());
+    bool fromEasterOk = true;
+    const auto fromEaster = calendar::typedFromEaster(EdtPasxa->text(), &fromEasterOk);
+    const bool movingOnly = fromEaster && Edit1->text().trimmed().isEmpty() && Edit2->text().trimmed().isEmpty();
     bool stored = false;
     if (names.isEmpty()) {
         ui().message(namesRequired);
+    } else if (!fromEasterOk) {
+        ui().message(calendar::invalidFromEasterMessage());
+        EdtPasxa->setFocus(Qt::OtherFocusReason);
+    } else if (movingOnly) {
+        try {
+            if (!calendar::findMovingDay(*fromEaster) || ui().question("Να καταχωρηθεί η εγγραφή;", "ΕΠΙΒΕΒΑΙΩΣΗ")) {
+                calendar::storeMovingDay(*fromEaster, names, Edit4->text().trimmed());
+                stored = true;
+            }
+        } catch (const DbError &e) {
+            ui().message(e.message(), QString(), Ui::Icon::Error);
+        }
     } else if (!day) {
         ui().message(calendar::invalidDayMessage());
         Edit1->setFocus(Qt::OtherFocusReason);
@@ -241,7 +283,7 @@ void TCelebritiesDlg::store()
         try {
             if (!calendar::findDay(day->day, day->month)
                 || ui().question("Να καταχωρηθεί η εγγραφή;", "ΕΠΙΒΕΒΑΙΩΣΗ")) {
-                calendar::storeDay(day->day, day->month, names, Edit4->text().trimmed());
+                calendar::storeDay(day->day, day->month, names, Edit4->text().trimmed(), fromEaster);
                 stored = true;
             }
         } catch (const DbError &e) {
@@ -250,12 +292,12 @@ void TCelebritiesDlg::store()
     }
     if (stored) {
         ui().message("Η αποθήκευση ολοκληρώθηκε.");
-        for (QLineEdit *e : {Edit1, Edit2, Edit3, Edit4})
+        for (QLineEdit *e : {Edit1, Edit2, Edit3, Edit4, EdtPasxa})
             e->clear();
         GroupBox2->setEnabled(false);
     }
     reread();
-    if (stored)
+    if (stored && day)
         m_dm.TblCelebrities->locate({"MONTHSID", "DDATE"}, {day->month, day->day});
 }
 
@@ -280,8 +322,20 @@ void TCelebritiesDlg::showCelebrants(int row, int column)
     if (names.isEmpty())
         return;
     t->moveTo(row);
-    const QString day = calendar::twoDigits(t->text("DDATE"));
-    const QString month = calendar::twoDigits(t->text("MONTHSID"));
+    QString day = calendar::twoDigits(t->text("DDATE"));
+    QString month = calendar::twoDigits(t->text("MONTHSID"));
+    if (!t->fieldByName("PASXA").isNull()) {
+        // A day that moves with Easter: its day this year.
+        namedays::Feast f;
+        f.day = t->integer("DDATE");
+        f.month = t->integer("MONTHSID");
+        f.fromEaster = t->integer("PASXA");
+        const QDate d = namedays::dateIn(f, Clock::today().year());
+        if (d.isValid()) {
+            day = calendar::twoDigits(d.day());
+            month = calendar::twoDigits(d.month());
+        }
+    }
     if (m_celebrants.search(names, day, month))
         ui().exec(&m_celebrants);
 }
@@ -303,6 +357,8 @@ bool TCelebritiesDlg::eventFilter(QObject *watched, QEvent *event)
                 Edit2->setFocus(Qt::TabFocusReason);
             else if (watched == Edit2)
                 guarded([this] { monthEntered(); });
+            else if (watched == EdtPasxa)
+                guarded([this] { fromEasterEntered(); });
             else if (watched == Edit3 || watched == Edit4)
                 guarded([this] { store(); });
             else

@@ -32,6 +32,7 @@ public:
     QLineEdit *Edit2; // month
     QLineEdit *Edit3; // names
     QLineEdit *Edit4; // comment
+    QLineEdit *EdtPasxa; // days from Easter, for the days that move with it
     QPushButton *BtnNew;
     QPushButton *BtnPrint;
     QPushButton *BtnCancel;
@@ -46,6 +47,7 @@ public:
     void monthLeft();   // the month field lost the focus
     void monthEntered(); // Enter in the month field: the day's names to edit
     void store();       // Enter in the names field
+    void fromEasterEntered(); // Enter in the days from Easter: that moving day's names to edit
     void print();
     // The double click on a row: the celebrants of the row's day.
     void showCelebrants(int row, int column);

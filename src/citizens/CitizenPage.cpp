@@ -391,7 +391,7 @@ void TCitizenPage::clearPage()
 void TCitizenPage::fillVocatives()
 {
     CmbKLHTIKH->clear();
-    CmbKLHTIKH->addItems(CitizenStore::vocatives(EdtOnoma->text()));
+    CmbKLHTIKH->addItems(CitizenStore::vocatives(EdtOnoma->text(), RadioGroup1->itemIndex()));
     CmbKLHTIKH->setCurrentIndex(-1);
 }
 

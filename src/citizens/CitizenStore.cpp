@@ -3,6 +3,7 @@
 #include "data/Schema.h"
 #include "data/SqlText.h"
 #include "data/Store.h"
+#include "data/Vocative.h"
 #include "data/Telephones.h"
 
 #include <QDate>
@@ -234,7 +235,7 @@ QString CitizenStore::nameDay(const QString &firstName)
     QString pattern = name;
     pattern.replace('\\', "\\\\").replace('%', "\\%").replace('_', "\\_");
     QSqlQuery q = Store::instance().exec("SELECT NAME, DDATE, MONTHSID FROM CELEBRITIES WHERE NAME LIKE ? ESCAPE '\\' "
-                                         "ORDER BY MONTHSID, DDATE, NAME",
+                                         "AND DDATE IS NOT NULL AND MONTHSID IS NOT NULL ORDER BY MONTHSID, DDATE, NAME",
                                          {'%' + pattern + '%'});
     while (q.next()) {
         const QStringList names = q.value(0).toString().split(',');
@@ -286,13 +287,16 @@ QStringList CitizenStore::splitVocatives(const QString &text)
     return out;
 }
 
-QStringList CitizenStore::vocatives(const QString &firstName)
+QStringList CitizenStore::vocatives(const QString &firstName, int sex)
 {
-    if (firstName.isEmpty())
+    if (firstName.trimmed().isEmpty())
         return {};
     const QVariant v = Store::instance().scalar("SELECT KLHTIKH FROM KLHTIKH WHERE ONOMA = ? ORDER BY AUTONUM LIMIT 1",
                                                 {firstName});
-    return v.isNull() ? QStringList() : splitVocatives(v.toString());
+    if (!v.isNull())
+        return splitVocatives(v.toString());
+    const QString rule = vocative::suggested(firstName, sex);
+    return rule.isEmpty() ? QStringList() : QStringList{rule};
 }
 
 int CitizenStore::neighbour(int autonum, bool forward)

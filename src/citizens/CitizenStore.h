@@ -68,8 +68,10 @@ public:
     // The name day of a first name, "dd/mm", from the first calendar day (in calendar order)
     // that lists the name as one of its names; empty when none does or the name is blank.
     static QString nameDay(const QString &firstName);
-    // The vocative forms of a first name, from KLHTIKH (exact name); empty when none.
-    static QStringList vocatives(const QString &firstName);
+    // The vocative forms of a first name, from KLHTIKH (exact name); when the table has no
+    // row for it, the one form the rules give (the sex, when known, decides for women's
+    // names). Empty for a blank name.
+    static QStringList vocatives(const QString &firstName, int sex = -1);
     // A vocative text split at commas and runs of blanks; a part in double quotes stays whole.
     static QStringList splitVocatives(const QString &text);
 

@@ -1,5 +1,7 @@
 #include "data/GreekText.h"
 
+#include "data/GreekFolding.h"
+
 namespace dorvani {
 
 QChar greekCapitalOfTyped(QChar c)
@@ -14,7 +16,7 @@ QChar greekCapitalOfTyped(QChar c)
 
 QString greekUpper(const QString &s)
 {
-    return s.toUpper();
+    return greekStored(s.toUpper());
 }
 
 QString greekFoldKey(const QString &s)

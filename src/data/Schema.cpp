@@ -12,13 +12,18 @@ namespace dorvani {
 namespace {
 
 // Fields are written "NAME:KIND[WIDTH][L]":
-// T text, M memo, I int, S short, F float, A autoinc, B bool, D date; L marks a number list.
+// T text, M memo, I int, S short, F float, A autoinc, B bool, D date; L marks a number list,
+// + a field that later versions added.
 FieldDef parseField(const QString &text)
 {
     const int colon = text.indexOf(':');
     FieldDef f;
     f.name = text.left(colon);
     QString rest = text.mid(colon + 1);
+    if (rest.endsWith('+')) {
+        f.added = true;
+        rest.chop(1);
+    }
     if (rest.endsWith('L')) {
         f.numberList = true;
         rest.chop(1);
@@ -161,7 +166,9 @@ QVector<TableDef> buildTables()
 
     // Calendar and letters
     t << makeTable("CELEBRITIES", "CELEBRITIES.DB",
-                   {"NAME:T200", "DDATE:I", "MONTHSID:I", "Sxolio:T150"}, split("NAME"),
+                   // PASXA: days from Orthodox Easter; with DDATE and MONTHSID, the later of
+                   // that fixed day and the day from Easter.
+                   {"NAME:T200", "DDATE:I", "MONTHSID:I", "Sxolio:T150", "PASXA:I+"}, split("NAME"),
                    {{"BYCELEBRITYNAME", split("NAME"), false, true},
                     {"MD_DATE", split("MONTHSID DDATE"), false, true}});
     t << makeTable("KLHTIKH", "KLHTIKH.db", {"ONOMA:T20", "AUTONUM:A", "KLHTIKH:T200", "FYLO:I"},
@@ -257,23 +264,27 @@ QString TableDef::autoIncField() const
 
 QStringList TableDef::naturalOrder() const { return uniqueKey; }
 
+QString TableDef::columnDefinition(const FieldDef &f)
+{
+    QString c = sqlIdent(f.name) + ' ';
+    switch (f.kind) {
+    case FieldKind::Text:
+    case FieldKind::Memo: c += "TEXT NOT NULL DEFAULT ''"; break;
+    case FieldKind::Int:
+    case FieldKind::Short:
+    case FieldKind::Bool: c += "INTEGER"; break;
+    case FieldKind::Float: c += "REAL"; break;
+    case FieldKind::AutoInc: c += "INTEGER PRIMARY KEY AUTOINCREMENT"; break;
+    case FieldKind::Date: c += "TEXT"; break;
+    }
+    return c;
+}
+
 QStringList TableDef::createStatements() const
 {
     QStringList cols;
-    for (const FieldDef &f : fields) {
-        QString c = sqlIdent(f.name) + ' ';
-        switch (f.kind) {
-        case FieldKind::Text:
-        case FieldKind::Memo: c += "TEXT NOT NULL DEFAULT ''"; break;
-        case FieldKind::Int:
-        case FieldKind::Short:
-        case FieldKind::Bool: c += "INTEGER"; break;
-        case FieldKind::Float: c += "REAL"; break;
-        case FieldKind::AutoInc: c += "INTEGER PRIMARY KEY AUTOINCREMENT"; break;
-        case FieldKind::Date: c += "TEXT"; break;
-        }
-        cols << c;
-    }
+    for (const FieldDef &f : fields)
+        cols << columnDefinition(f);
     QStringList out;
     out << QString("CREATE TABLE %1 (%2)").arg(sqlIdent(name), cols.join(", "));
     auto identList = [](const QStringList &fs, bool nocase) {

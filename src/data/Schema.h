@@ -25,6 +25,7 @@ struct FieldDef {
     FieldKind kind = FieldKind::Text;
     int width = 0;           // characters, for Text; 0 = unbounded
     bool numberList = false; // comma list of numbers: never cut inside a number
+    bool added = false;      // registers made before it lack it; it is added when they open
 
     bool isText() const { return kind == FieldKind::Text || kind == FieldKind::Memo; }
     bool isInteger() const
@@ -56,6 +57,8 @@ struct TableDef {
     QStringList naturalOrder() const;
     // SQL statements that create the table and its indexes.
     QStringList createStatements() const;
+    // A field's column as CREATE TABLE and ALTER TABLE ADD COLUMN write it.
+    static QString columnDefinition(const FieldDef &f);
 };
 
 class Schema {
@@ -72,7 +75,8 @@ public:
     // Cut a value to the field's width; a list of numbers is cut only at a comma.
     static QString fitText(const FieldDef &f, const QString &value);
 
-    static constexpr int version = 1;
+    // 2: calendar days relative to Easter, Greek texts stored in capitals without tonos.
+    static constexpr int version = 2;
     static constexpr int applicationId = 0x44525641; // "DRVA"
 };
 

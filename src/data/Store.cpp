@@ -259,7 +259,36 @@ void Store::open(const QString &dataFolder)
     }
     m_open = true;
     g_instance = this;
+    try {
+        addMissingColumns();
+    } catch (...) {
+        close();
+        throw;
+    }
 }
+
+void Store::addMissingColumns()
+{
+    for (const TableDef &t : Schema::tables()) {
+        const Conn c = t.ownFile ? Pass : Main;
+        QStringList missing;
+        for (const FieldDef &f : t.fields)
+            if (f.added)
+                missing << f.name;
+        if (missing.isEmpty())
+            continue;
+        QSqlQuery info(m_db[c]);
+        info.exec(QString("PRAGMA table_info(%1)").arg(sqlIdent(t.name)));
+        while (info.next())
+            missing.removeAll(info.value(1).toString());
+        for (const QString &name : missing)
+            exec("ALTER TABLE " + sqlIdent(t.name) + " ADD COLUMN " + TableDef::columnDefinition(*t.field(name)), {}, c);
+    }
+}
+
+int Store::fileVersion() { return scalar("PRAGMA user_version").toInt(); }
+
+void Store::setFileVersion(int version) { exec(QString("PRAGMA user_version=%1").arg(version)); }
 
 void Store::close()
 {
@@ -482,7 +511,7 @@ QString Store::checkFile(const QString &path, bool passwordsFile, bool deep)
                         cols.insert(info.value(1).toString().toUpper());
                     bool complete = !cols.isEmpty();
                     for (const FieldDef &fd : t.fields)
-                        complete = complete && cols.contains(fd.name.toUpper());
+                        complete = complete && (fd.added || cols.contains(fd.name.toUpper()));
                     if (!complete) {
                         missing << t.name;
                         continue;

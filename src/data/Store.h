@@ -45,6 +45,9 @@ public:
     QString passFile() const;
     // Whether open() found no database and created one.
     bool createdNew() const { return m_createdNew; }
+    // The layout version the main file was last brought to (Schema::version when made now).
+    int fileVersion();
+    void setFileVersion(int version);
 
     QSqlDatabase database(Conn c = Main) const;
     static Conn connectionFor(const QString &table);
@@ -108,6 +111,8 @@ signals:
 
 private:
     void openConnection(Conn c, const QString &file);
+    // The columns later versions added, put into the tables of a register made before them.
+    void addMissingColumns();
     struct Prepared {
         QSqlQuery query;
         QString table; // the table a writing statement changes

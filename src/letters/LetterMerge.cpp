@@ -1,5 +1,6 @@
 #include "letters/LetterMerge.h"
 
+#include "data/Vocative.h"
 #include "letters/LetterPage.h"
 #include "platform/Printing.h"
 
@@ -46,7 +47,10 @@ void setLineText(QTextDocument &doc, int line, const QString &text)
 
 QString vocativeOf(const Recipient &r)
 {
-    return r.vocative.trimmed();
+    const QString chosen = r.vocative.trimmed();
+    if (!chosen.isEmpty())
+        return chosen;
+    return vocative::preferred(r.firstName, r.sex);
 }
 
 SalutationLine::SalutationLine(QTextDocument &doc) : m_doc(doc), m_line(salutationLine(doc))

@@ -46,8 +46,8 @@ struct Recipient {
     int sex = -1;     // FYLO, -1 when unknown
 };
 
-// The vocative a letter greets the recipient with. Today the citizen's chosen form, empty
-// when none; the one place where other rules of choosing a vocative belong.
+// The vocative a letter greets the recipient with: the citizen's chosen form; without one,
+// the first form KLHTIKH keeps for the first name, else the form the rules give.
 QString vocativeOf(const Recipient &r);
 
 // The salutation line of a document kept and put back: the destructor puts it back on

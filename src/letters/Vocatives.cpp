@@ -1,6 +1,7 @@
 #include "letters/Vocatives.h"
 
 #include "data/Store.h"
+#include "data/Vocative.h"
 
 #include <QSet>
 #include <QSqlQuery>
@@ -30,7 +31,7 @@ int addMissingVocatives()
     for (const auto &[name, sex] : pairs) {
         if (name.trimmed().isEmpty() || (!wasEmpty && known.contains(name)))
             continue;
-        store.run("INSERT INTO KLHTIKH (ONOMA, KLHTIKH, FYLO) VALUES (?, ?, ?)", {name, name, sex});
+        store.run("INSERT INTO KLHTIKH (ONOMA, KLHTIKH, FYLO) VALUES (?, ?, ?)", {name, vocative::suggested(name, sex.isNull() ? -1 : sex.toInt()), sex});
         known.insert(name);
         ++added;
     }

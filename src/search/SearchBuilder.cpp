@@ -1,7 +1,10 @@
 #include "search/SearchBuilder.h"
 
 #include "data/Codes.h"
+#include "data/GreekFolding.h"
 #include "data/GreekText.h"
+#include "data/NameDays.h"
+#include "platform/AppContext.h"
 #include "data/Store.h"
 #include "data/Telephones.h"
 
@@ -24,16 +27,18 @@ QString SearchBuilder::typed(const QString &text)
     return t;
 }
 
+QString SearchBuilder::searched(const QString &text) { return greekStored(greekUpper(typed(text))); }
+
 QString SearchBuilder::pattern(const QString &text)
 {
-    QString t = typed(text);
+    QString t = searched(text);
     t.replace('*', '%');
-    return sqlQuote(greekUpper(t));
+    return sqlQuote(t);
 }
 
 QString SearchBuilder::likePattern(const QString &text)
 {
-    const QString t = typed(text);
+    const QString t = searched(text);
     const bool escape = t.contains('%') || t.contains('_');
     QString out;
     out.reserve(t.size() + 4);
@@ -45,13 +50,13 @@ QString SearchBuilder::likePattern(const QString &text)
         else
             out += c;
     }
-    QString literal = sqlQuote(greekUpper(out));
+    QString literal = sqlQuote(out);
     if (escape)
         literal += " ESCAPE '\\'";
     return literal;
 }
 
-QString SearchBuilder::quotedName(const QString &text) { return sqlQuote(greekUpper(typed(text))); }
+QString SearchBuilder::quotedName(const QString &text) { return sqlQuote(searched(text)); }
 
 bool SearchBuilder::wholeNumber(const QString &text, QString *digits)
 {
@@ -75,16 +80,48 @@ QDate SearchBuilder::dayOf2003(const QString &shown)
 
 QString SearchBuilder::dayList(const QString &field, const QDate &first, const QDate &last)
 {
+    return dayList(field, first, last, {}, {});
+}
+
+QString SearchBuilder::dayList(const QString &field, const QDate &first, const QDate &last,
+                               const QStringList &dropped, const QStringList &added)
+{
     QString out = "(";
     QSet<QString> listed;
+    int tests = 0;
+    auto test = [&](const QString &day) {
+        out += (tests++ == 0 ? " " : " OR ") + field + " LIKE " + sqlQuote(day + '%');
+    };
     for (QDate d = first; d.isValid() && d <= last && listed.size() < 366; d = d.addDays(1)) {
         const QString day = d.toString("dd/MM");
         if (listed.contains(day))
             continue;
-        out += (listed.isEmpty() ? " " : " OR ") + field + " LIKE " + sqlQuote(day + '%');
         listed.insert(day);
+        if (!dropped.contains(day))
+            test(day);
     }
+    for (const QString &day : added)
+        if (!listed.contains(day) || dropped.contains(day))
+            test(day);
     return out + ")";
+}
+
+QString SearchBuilder::nameDayCondition(const QDate &first, const QDate &last, int year)
+{
+    // The same days in the year of the search, to find where the moving feasts fall.
+    const QDate from(year, first.month(), first.day());
+    const QDate to = QDate(year, last.month(), last.day()).addYears(last.year() - first.year());
+    const namedays::RangeChange change = namedays::rangeChange(from, to);
+    if (change.isEmpty())
+        return dayList("CelebrDay", first, last);
+    const QString days = dayList("CelebrDay", first, last, change.droppedDays, change.addedDays);
+    if (change.names.isEmpty())
+        return days == "()" ? "(1=0)" : days; // every day of the range moved away
+    QStringList quoted;
+    for (const QString &n : change.names)
+        quoted << sqlQuote(n);
+    const QString byName = "ONOMA IN (" + quoted.join(',') + ")";
+    return days == "()" ? "(" + byName + ")" : "(" + days + " OR " + byName + ")";
 }
 
 namespace {
@@ -154,7 +191,10 @@ public:
         // A period that runs over the new year (20/12 to 05/01) ends in the next year.
         if (last < first)
             last = last.addYears(1);
-        add(SearchBuilder::dayList(field, first, last), caption + from + joining + to);
+        if (field == "CelebrDay")
+            add(SearchBuilder::nameDayCondition(first, last, Clock::today().year()), caption + from + joining + to);
+        else
+            add(SearchBuilder::dayList(field, first, last), caption + from + joining + to);
     }
 };
 

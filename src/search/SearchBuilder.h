@@ -68,6 +68,9 @@ public:
     // ---- the shared rules of turning typed text into SQL
     // The text without NUL characters.
     static QString typed(const QString &text);
+    // Typed text in the form the register stores it: capitals, Greek without tonos, a Greek
+    // word typed partly on a Latin keyboard in Greek letters (greekStored).
+    static QString searched(const QString &text);
     // An exact pattern: "*" becomes "%", capitals, quoted (compared with "=").
     static QString pattern(const QString &text);
     // A LIKE pattern: "*" becomes "%", capitals, quoted; a typed "%" or "_" is escaped and
@@ -82,6 +85,14 @@ public:
     // the last, both included, each listed once (a span of more than a year lists its
     // distinct days, at most 366), in "(" and ")"; "()" when the last day is before the first.
     static QString dayList(const QString &field, const QDate &first, const QDate &last);
+    // The same with the days of dropped left out and those of added tested as well.
+    static QString dayList(const QString &field, const QDate &first, const QDate &last, const QStringList &dropped,
+                           const QStringList &added);
+    // The name-day range from first to last (days of 2003, as read from the fields) in the
+    // given year: the day list over CelebrDay, corrected for the feasts that move with Easter
+    // that year (namedays::rangeChange), or'ed with the first names of the moving feasts
+    // that fall in the range.
+    static QString nameDayCondition(const QDate &first, const QDate &last, int year);
     // A day/month field read as a day of 2003; invalid when partly filled or not a day of 2003.
     static QDate dayOf2003(const QString &shown);
 };

@@ -219,7 +219,11 @@ public:
 };
 } // namespace
 
-void installLatinField(QWidget *field) { field->installEventFilter(new LatinField(field)); }
+void installLatinField(QWidget *field)
+{
+    field->setProperty(KeptAsTyped, true);
+    field->installEventFilter(new LatinField(field));
+}
 
 void centre(QWidget *dialog)
 {

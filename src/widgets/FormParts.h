@@ -79,7 +79,8 @@ struct TickListDialog {
 };
 TickListDialog tickListDialog(QDialog *dialog, const QString &listName, const QStringList &items,
                               const QString &okText, const QString &cancelText = "&ΑΚΥΡΟ");
-// Entering the field switches the keyboard to US English with caps lock off.
+// Entering the field switches the keyboard to US English with caps lock off; its text is
+// kept as typed (no Greek capitals).
 void installLatinField(QWidget *field);
 // Moves a dialog to the centre of its parent window, or of the screen.
 void centre(QWidget *dialog);

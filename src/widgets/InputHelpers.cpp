@@ -1,5 +1,6 @@
 #include "widgets/InputHelpers.h"
 
+#include "data/GreekFolding.h"
 #include "data/GreekText.h"
 
 #include <QAbstractSpinBox>
@@ -40,11 +41,13 @@ GreekCapitalsFilter *GreekCapitalsFilter::instance()
 
 bool GreekCapitalsFilter::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched->property(KeptAsTyped).toBool())
+        return false;
     if (event->type() == QEvent::KeyPress) {
         auto *ke = static_cast<QKeyEvent *>(event);
         const QString text = ke->text();
         if (text.size() == 1) {
-            const QChar cap = greekCapitalOfTyped(text.at(0));
+            const QChar cap = greekStoredLetter(text.at(0));
             if (cap != text.at(0)) {
                 QKeyEvent upper(QEvent::KeyPress, ke->key(), ke->modifiers(), QString(cap), ke->isAutoRepeat(),
                                 ushort(ke->count()));
@@ -57,7 +60,7 @@ bool GreekCapitalsFilter::eventFilter(QObject *watched, QEvent *event)
         const QString commit = im->commitString();
         QString upper = commit;
         for (QChar &c : upper)
-            c = greekCapitalOfTyped(c);
+            c = greekStoredLetter(c);
         if (upper != commit) {
             QInputMethodEvent changed(im->preeditString(), im->attributes());
             changed.setCommitString(upper, im->replacementStart(), im->replacementLength());
@@ -68,7 +71,25 @@ bool GreekCapitalsFilter::eventFilter(QObject *watched, QEvent *event)
     return false;
 }
 
-void installGreekCapitals(QWidget *field) { field->installEventFilter(GreekCapitalsFilter::instance()); }
+void installGreekCapitals(QWidget *field)
+{
+    field->installEventFilter(GreekCapitalsFilter::instance());
+    auto *edit = qobject_cast<QLineEdit *>(field);
+    if (!edit || edit->property("greekStored").toBool())
+        return;
+    edit->setProperty("greekStored", true);
+    // Whatever the user puts in the field (typed, pasted, dropped) takes its stored form.
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString &text) {
+        if (edit->property(KeptAsTyped).toBool() || !edit->inputMask().isEmpty())
+            return;
+        const QString stored = greekStored(text);
+        if (stored == text)
+            return;
+        const int cursor = edit->cursorPosition() - int(text.size() - stored.size());
+        edit->setText(stored);
+        edit->setCursorPosition(qMax(0, cursor));
+    });
+}
 
 void installGreekCapitalsOnAll(QWidget *screen)
 {

@@ -16,9 +16,14 @@ namespace dorvani {
 // "A,B" gives 'A','B'; each item is quoted with its inner quotes doubled; blanks are kept.
 QString quoteList(const QString &s);
 
-// Turns each small unaccented Greek letter typed into a text field into its capital
-// (final ς becomes Σ). Installed on a field or, through installGreekCapitals, on every
-// text field of a screen.
+// A field with this property true (e-mail, web) keeps its text as typed.
+inline constexpr const char *KeptAsTyped = "keptAsTyped";
+
+// Turns each Greek letter typed into a text field into its capital without tonos (final ς
+// becomes Σ, the diaeresis stays), and gives a one-line field's whole text its stored form
+// (greekStored) whenever the user changes it, so that pasted small letters and Latin
+// look-alikes in a Greek word are stored in Greek capitals. Installed on a field or,
+// through installGreekCapitalsOnAll, on every text field of a screen.
 class GreekCapitalsFilter : public QObject {
     Q_OBJECT
 public:

@@ -83,7 +83,7 @@ private slots:
         QTest::addColumn<QString>("stored");
         QTest::newRow("plain") << "ΓΕΩΡΓΙΟΣ,ΓΙΩΡΓΟΣ" << "ΓΕΩΡΓΙΟΣ,ΓΙΩΡΓΟΣ";
         QTest::newRow("blanks") << " ΓΙΑΝΝΗΣ , ΙΩΑΝΝΑ " << "ΓΙΑΝΝΗΣ,ΙΩΑΝΝΑ";
-        QTest::newRow("small letters") << "γιάννης,ιωάννα" << "ΓΙΆΝΝΗΣ,ΙΩΆΝΝΑ";
+        QTest::newRow("small letters") << "γιάννης,ιωάννα" << "ΓΙΑΝΝΗΣ,ΙΩΑΝΝΑ";
         QTest::newRow("empty names") << "ΑΝΝΑ,,ΑΝΝΟΥΛΑ," << "ΑΝΝΑ,ΑΝΝΟΥΛΑ";
         QTest::newRow("only commas") << " , ," << "";
         QTest::newRow("quote") << "Ο'ΝΙΛ" << "Ο'ΝΙΛ";

@@ -185,7 +185,7 @@ private slots:
             {"ETHNIKOTHTA", "ΕΛΛΗΝΙΚΗ"},
             {"MORFOSH", f.morfosh},
             {"EPAGELMA", "ΓΙΑΤΡΟΣ"},
-            {"ADDRESS", "ΟΔόΣ 3"},
+            {"ADDRESS", "ΟΔΟΣ 3"},
             {"TK", "22100"},
             {"POLH", f.kapsas},
             {"DHMOS", f.tripolis},
@@ -222,7 +222,7 @@ private slots:
             {"P_PSHFOI", 10},
             {"PSHFOI_P", 8},
             {"DATA1", "ΑΒ123"},
-            {"NOTES", "ΚΑΛόΣ ΦίΛΟΣ"},
+            {"NOTES", "ΚΑΛΟΣ ΦΙΛΟΣ"},
         };
         for (const auto &[field, value] : expected)
             QVERIFY2(stored(field, id).toString() == value.toString(),

@@ -1,5 +1,6 @@
 // The vocatives screen: the register's first names that the table lacks are added (one
-// row per name and sex into an empty table, by name alone otherwise, never a blank name),
+// row per name and sex into an empty table, by name alone otherwise, never a blank name,
+// with the vocative the rules give),
 // an edited vocative is kept, and the count is shown.
 #include "data/DataModule.h"
 #include "data/Dataset.h"
@@ -75,7 +76,7 @@ private slots:
         QString label;
         open([&](TKLHTIKHDlg *d) { label = d->Label2->text(); });
         QCOMPARE(label, QString("ΣΥΝΟΛΟ ΕΓΓΡΑΦΩΝ : 4"));
-        QCOMPARE(rows(), QStringList({"ΑΝΔΡΕΑ=ΑΝΔΡΕΑ/0", "ΑΝΔΡΕΑ=ΑΝΔΡΕΑ/1", "ΓΙΩΡΓΟΣ=ΓΙΩΡΓΟΣ/0", "ΜΑΡΙΑ=ΜΑΡΙΑ/1"}));
+        QCOMPARE(rows(), QStringList({"ΑΝΔΡΕΑ=ΑΝΔΡΕΑ/0", "ΑΝΔΡΕΑ=ΑΝΔΡΕΑ/1", "ΓΙΩΡΓΟΣ=ΓΙΩΡΓΟ/0", "ΜΑΡΙΑ=ΜΑΡΙΑ/1"}));
 
         // A table that is not empty gets a name it lacks once, whatever the sexes.
         addCitizen("ΘΗΤΑ", "ΚΩΣΤΑΣ", 0);
@@ -98,7 +99,7 @@ private slots:
         addCitizen("ΓΑΜΜΑ", "ΓΙΩΡΓΟΣ", 0);
         addCitizen("ΔΕΛΤΑ", "ΝΙΚΟΣ", 0);
         open([](TKLHTIKHDlg *) {});
-        QCOMPARE(rows(), QStringList({"ΓΙΩΡΓΟΣ=ΓΙΩΡΓΟ,ΓΙΩΡΓΗ/0", "ΜΑΡΙΑ=ΜΑΡΙΑ/1", "ΝΙΚΟΣ=ΝΙΚΟΣ/0"}));
+        QCOMPARE(rows(), QStringList({"ΓΙΩΡΓΟΣ=ΓΙΩΡΓΟ,ΓΙΩΡΓΗ/0", "ΜΑΡΙΑ=ΜΑΡΙΑ/1", "ΝΙΚΟΣ=ΝΙΚΟ/0"}));
     }
 };
 

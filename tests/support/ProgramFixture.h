@@ -17,6 +17,8 @@ struct Program {
     TestHome *home;
     ScriptedUi ui;
     std::unique_ptr<Application> app;
+    // The starter calendar and vocatives of a first start; tests that look at them ask.
+    bool starterData = false;
 
     explicit Program(TestHome *shared = nullptr)
         : ownHome(shared ? nullptr : std::make_unique<TestHome>()), home(shared ? shared : ownHome.get())
@@ -33,6 +35,7 @@ struct Program {
         Application::Options o;
         o.home = home->home();
         o.splash = splash;
+        o.starterData = starterData;
         if (!app->startUp(o))
             return false;
         QTest::qWait(0);
