@@ -83,6 +83,8 @@ public:
     // the home prefecture, as rows of title, place and votes. Empty without a prefecture.
     static QList<QStringList> detailedDistribution(int nomos);
 
+    // What a screen says when the settings name no home prefecture (or one that is not listed).
+    static QString noHomeMessage() { return "Δεν έχει οριστεί νομός έδρας στις ρυθμίσεις του προγράμματος."; }
     // The home prefecture's name in the settings.
     static QString homePrefectureName();
     // The AUTONUM of the home prefecture named in the settings, 0 when there is none.

@@ -2,6 +2,7 @@
 // the rows of a deleted citizen, a co-candidate with a quote in the name, a town whose name
 // is longer than the distribution rows keep, and a program with no home prefecture. Every
 // figure is also checked by a plain SELECT beside it.
+#include "statistics/StatTables.h"
 #include "statistics/VoteStatistics.h"
 #include "data/Store.h"
 #include "RegisterFixture.h"
@@ -317,6 +318,17 @@ private slots:
         while (q.next())
             got << q.value("EPITHETO").toString() + " " + q.value("VOTES").toString();
         QCOMPARE(got, voters);
+    }
+
+    void csvText()
+    {
+        const QByteArray text = csv::encode({{"ΠΟΛΗ", "ΨΗΦΟΙ"}, {"Α;Β", "3"}, {"ΤΟ \"ΚΑΛΟ\"", ""}, {" ΑΚΡΗ", "ΔΥΟ\nΓΡΑΜΜΕΣ"}});
+        QVERIFY(text.startsWith("\xEF\xBB\xBF"));
+        QCOMPARE(QString::fromUtf8(text.mid(3)),
+                 QString("ΠΟΛΗ;ΨΗΦΟΙ\r\n\"Α;Β\";3\r\n\"ΤΟ \"\"ΚΑΛΟ\"\"\";\r\n\" ΑΚΡΗ\";\"ΔΥΟ\nΓΡΑΜΜΕΣ\"\r\n"));
+        QString error;
+        QVERIFY(!csv::save("/nonexistent-folder/x.csv", {{"Α"}}, &error));
+        QVERIFY(!error.isEmpty());
     }
 
     void noHomePrefecture()
