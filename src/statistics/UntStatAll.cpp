@@ -3,6 +3,7 @@
 #include "data/DataModule.h"
 #include "data/Store.h"
 #include "statistics/StatTables.h"
+#include "statistics/VoteChart.h"
 #include "statistics/VoteStatistics.h"
 #include "widgets/DbControls.h"
 #include "widgets/FormParts.h"
@@ -15,6 +16,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -149,14 +151,20 @@ TStatAllDlg::TStatAllDlg(TDataMdl &dm, QWidget *parent) : QDialog(parent), m_dm(
 
     SGrd = stattables::stringGrid("SGrd", this);
     SGrd->horizontalHeader()->setDefaultSectionSize(70);
+    Chart = new VoteChartPanel("Chart", this);
     AnalDlg = new TAnalDlg(this);
+    auto *split = new QSplitter(Qt::Horizontal, this);
+    split->addWidget(SGrd);
+    split->addWidget(Chart);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 2);
 
     auto *v = new QVBoxLayout(this);
     v->setContentsMargins(0, 0, 0, 0);
     v->setSpacing(0);
     v->addWidget(Panel1);
-    v->addWidget(SGrd, 1);
-    resize(900, 600);
+    v->addWidget(split, 1);
+    resize(1100, 640);
 
     connect(BitBtn1, &QPushButton::clicked, this, [this] { guarded([this] { statistics(); }); });
     connect(BtnDel, &QPushButton::clicked, this, [this] { clearChoices(); });
@@ -215,7 +223,11 @@ void TStatAllDlg::showEvent(QShowEvent *e)
     emptyGrid();
 }
 
-void TStatAllDlg::emptyGrid() { stattables::fill(SGrd, {QString(), QString()}, {}); }
+void TStatAllDlg::emptyGrid()
+{
+    stattables::fill(SGrd, {QString(), QString()}, {});
+    Chart->setData({});
+}
 
 void TStatAllDlg::clearChoices()
 {
@@ -289,7 +301,11 @@ void TStatAllDlg::statistics()
         widths << 200;
     }
     QList<QStringList> rows;
+    VoteChartData chart;
+    chart.title = "ΨΗΦΟΙ ΑΝΑ ΣΥΝΥΠΟΨΗΦΙΟ";
     for (const VoteStatistics::SummaryRow &r : VoteStatistics::summary(c)) {
+        chart.labels << r.name;
+        chart.values << r.votes;
         QStringList cells{r.name, QString::number(r.votes)};
         if (c.byCentre)
             cells << Store::instance()
@@ -307,6 +323,7 @@ void TStatAllDlg::statistics()
     stattables::fill(SGrd, header, rows);
     for (int i = 0; i < widths.size(); ++i)
         SGrd->setColumnWidth(i, widths[i]);
+    Chart->setData(chart);
 }
 
 void TStatAllDlg::detailed()

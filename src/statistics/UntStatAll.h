@@ -15,6 +15,7 @@ namespace dorvani {
 class DBLookupComboBox;
 class Query;
 class TDataMdl;
+class VoteChartPanel;
 
 // The cross table of the co-candidates' votes by electoral centre, municipality and
 // province, with a closing row of each one's total; printed through the grid printout.
@@ -60,6 +61,7 @@ public:
     QPushButton *BtnCsv;
     QPushButton *CancelBtn;
     QTableWidget *SGrd;
+    VoteChartPanel *Chart; // the votes by co-candidate, beside the table
     TAnalDlg *AnalDlg;
 
     // Before every opening: every co-candidate ticked, the lists of the home prefecture.

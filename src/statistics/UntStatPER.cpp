@@ -3,12 +3,15 @@
 #include "citizens/CitizenScreens.h"
 #include "data/Dataset.h"
 #include "statistics/StatTables.h"
+#include "statistics/VoteChart.h"
 #include "statistics/VoteStatistics.h"
 #include "widgets/DbControls.h"
 #include "widgets/FormParts.h"
 #include "widgets/Ui.h"
 
+#include <QComboBox>
 #include <QHBoxLayout>
+#include <QSplitter>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTableWidget>
@@ -94,16 +97,27 @@ TAnalPSHFOIDlg::TAnalPSHFOIDlg(QWidget *parent) : QDialog(parent)
     BtnCsv = form::button("BtnCsv", "ΑΠΟΘΗΚΕΥΣΗ &CSV", Panel1);
     CancelBtn = form::button("CancelBtn", "&ΕΠΙΣΤΡΟΦΗ", Panel1);
     auto *top = new QHBoxLayout(Panel1);
+    CmbChart = new QComboBox(Panel1);
+    CmbChart->setObjectName("CmbChart");
+    CmbChart->addItems({"ΨΗΦΟΙ ΑΝΑ ΔΗΜΟ", "ΨΗΦΟΙ ΑΝΑ ΕΠΑΡΧΙΑ"});
     top->addWidget(BitBtn1);
     top->addWidget(BtnCsv);
+    top->addWidget(CmbChart);
     top->addStretch(1);
     top->addWidget(CancelBtn);
     SGrd = stattables::stringGrid("SGrd", this);
+    Chart = new VoteChartPanel("Chart", this);
+    auto *split = new QSplitter(Qt::Horizontal, this);
+    split->addWidget(SGrd);
+    split->addWidget(Chart);
+    split->setStretchFactor(0, 2);
+    split->setStretchFactor(1, 3);
     auto *v = new QVBoxLayout(this);
     v->setContentsMargins(0, 0, 0, 0);
     v->addWidget(Panel1);
-    v->addWidget(SGrd, 1);
-    resize(520, 560);
+    v->addWidget(split, 1);
+    resize(1000, 600);
+    connect(CmbChart, QOverload<int>::of(&QComboBox::currentIndexChanged), this, [this] { showChart(); });
     connect(BitBtn1, &QPushButton::clicked, this, [this] { guarded([this] { print(); }); });
     connect(BtnCsv, &QPushButton::clicked, this, [this] { guarded([this] { saveCsv(); }); });
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
@@ -124,10 +138,20 @@ void TAnalPSHFOIDlg::compute()
     SGrd->setColumnWidth(1, 130);
     const int nomos = VoteStatistics::homePrefecture();
     if (nomos <= 0) {
+        showChart();
         ui().message(VoteStatistics::noHomeMessage());
         return;
     }
     stattables::fill(SGrd, header, VoteStatistics::detailedDistribution(nomos));
+    showChart();
+}
+
+void TAnalPSHFOIDlg::showChart()
+{
+    QList<QStringList> rows = stattables::rowsOf(SGrd);
+    rows.removeFirst();
+    const bool byDhmos = CmbChart->currentIndex() == 0;
+    Chart->setData(votechart::fromSection(rows, byDhmos ? "ΔΗΜΟΣ" : "ΕΠΑΡΧΙΑ", CmbChart->currentText()));
 }
 
 void TAnalPSHFOIDlg::print()

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class QComboBox;
 class QPushButton;
 class QShowEvent;
 class QTableWidget;
@@ -12,6 +13,7 @@ namespace dorvani {
 
 class DBGrid;
 class Query;
+class VoteChartPanel;
 
 class TStatPERDlg : public QDialog {
     Q_OBJECT
@@ -47,11 +49,14 @@ public:
     QPushButton *BtnCsv;
     QPushButton *CancelBtn;
     QTableWidget *SGrd;
+    QComboBox *CmbChart;   // the chart by municipality or by province
+    VoteChartPanel *Chart; // beside the table
 
     // The sums of the home prefecture; without one, a message and an empty table.
     void compute();
     void print();
     void saveCsv();
+    void showChart();
 
 protected:
     void showEvent(QShowEvent *e) override;

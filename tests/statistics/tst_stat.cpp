@@ -6,6 +6,7 @@
 #include "statistics/UntStat.h"
 #include "statistics/UntStatAll.h"
 #include "statistics/UntStatPER.h"
+#include "statistics/VoteChart.h"
 #include "statistics/UntStatTotPSHFOI.h"
 #include "statistics/UntTotPSHFOI.h"
 #include "citizens/CitizenScreens.h"
@@ -17,6 +18,8 @@
 #include "widgets/DbControls.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QImage>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -67,6 +70,24 @@ QString pdfText(const QString &path)
     p.start("pdftotext", {"-enc", "UTF-8", "-layout", path, "-"});
     p.waitForFinished(30000);
     return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// The bars of a chart image: the runs of columns that hold the bar colour.
+int countBars(const QString &png)
+{
+    const QImage img(png);
+    const QRgb bar = votechart::barColour().rgb();
+    int runs = 0;
+    bool inside = false;
+    for (int x = 0; x < img.width(); ++x) {
+        int n = 0;
+        for (int y = 0; y < img.height(); ++y)
+            n += (img.pixel(x, y) & 0xFFFFFF) == (bar & 0xFFFFFF);
+        const bool has = n >= 3;
+        runs += has && !inside;
+        inside = has;
+    }
+    return img.isNull() ? -1 : runs;
 }
 
 const QString Centre = "ΑΡΚΑΔΙΑΣ  ΤΡΙΠΟΛΗΣ / 1ο ΔΗΜΟΤΙΚΟ  ΑΓΙΟΣ ΒΑΣΙΛΕΙΟΣ";
@@ -463,6 +484,56 @@ private slots:
         w->BitBtn2->click();
         QCOMPARE(detailed, QStringList({"||ΨΗΦΟΙ", "ΠΟΛΗ|ΤΡΙΠΟΛΗ|2", "ΔΗΜΟΣ|ΤΡΙΠΟΛΗΣ|2", "ΕΠΑΡΧΙΑ|ΜΑΝΤΙΝΕΙΑΣ|2",
                                         "ΝΟΜΟΣ|ΑΡΚΑΔΙΑΣ|2"}));
+    }
+
+    void chartsCountBars()
+    {
+        placeCitizens();
+        town(Store::instance().scalar("SELECT AUTONUM FROM POLITES WHERE EPITHETO = 'ΖΕΡΒΑΣ'").toInt(), "ΔΗΜΗΤΣΑΝΑ", 4);
+        QTemporaryDir dir;
+        const QString byName = dir.filePath("cocandidates.png"), byDhmos = dir.filePath("dhmoi"),
+                      byEparxia = dir.filePath("eparxies.png"), pdf = dir.filePath("chart.pdf");
+        QStringList labels;
+        summary([&](TStatAllDlg *d) {
+            QVERIFY(!d->Chart->BtnPng->isEnabled()); // nothing computed yet
+            d->ChkS->item(1)->setCheckState(Qt::Unchecked);
+            d->BitBtn1->click();
+            d->ChkS->item(1)->setCheckState(Qt::Checked);
+            d->BitBtn1->click();
+            labels = d->Chart->data().labels;
+            p->ui.saveFiles << byName << pdf;
+            d->Chart->BtnPng->click();
+            d->Chart->BtnPdf->click();
+            d->Chart->BtnPrint->click();
+        });
+        QCOMPARE(labels, QStringList({"ΑΛΦΑ ΑΛΦΑΣ", "ΒΗΤΑ ΒΗΤΑΣ"}));
+        QCOMPARE(countBars(byName), 2);
+        QFile f(pdf);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(f.read(4) == "%PDF");
+        QCOMPARE(p->ui.printoutTitles, QStringList({"ΨΗΦΟΙ ΑΝΑ ΣΥΝΥΠΟΨΗΦΙΟ"}));
+        QCOMPARE(p->ui.printouts[0].pages.size(), 1);
+        QCOMPARE(p->ui.printouts[0].pages[0].images, 1);
+
+        TStatTotPSHFOIFrm *w = distributionWindow();
+        QStringList dhmoi, eparxies;
+        p->ui.onExecOnce["AnalPSHFOIDlg"].enqueue([&](QDialog *d) {
+            auto *a = static_cast<TAnalPSHFOIDlg *>(d);
+            dhmoi = a->Chart->data().labels;
+            p->ui.saveFiles << byDhmos;
+            a->Chart->BtnPng->click();
+            a->CmbChart->setCurrentIndex(1);
+            eparxies = a->Chart->data().labels;
+            p->ui.saveFiles << byEparxia;
+            a->Chart->BtnPng->click();
+            return int(QDialog::Rejected);
+        });
+        w->BitBtn2->click();
+        QCOMPARE(dhmoi, QStringList({"ΤΡΙΠΟΛΗΣ", "ΔΗΜΗΤΣΑΝΑΣ"}));
+        QCOMPARE(eparxies, QStringList({"ΓΟΡΤΥΝΙΑΣ", "ΜΑΝΤΙΝΕΙΑΣ"}));
+        QCOMPARE(countBars(byDhmos + ".png"), 2);
+        QCOMPARE(countBars(byEparxia), 2);
+        QVERIFY(p->ui.messages().isEmpty());
     }
 
     void tablesSavedAsCsv()
