@@ -228,8 +228,9 @@ void TStatTotPSHFOIFrm::statistics()
     }
     q->setSql(sql);
     q->open();
-    // Every distribution row counted once, as in the sums by place.
-    Label2->setText("ΣΥΝΟΛΟ ΨΗΦΩΝ : " + QString::number(VoteStatistics::distributionTotal(m_nomos, place)));
+    // Every distribution row counted once, from the same pass over the rows.
+    const qint64 total = q->rowsAvailable(1) > 0 ? q->valueAt(0, q->fieldIndex("ALL VOTES")).toLongLong() : 0;
+    Label2->setText("ΣΥΝΟΛΟ ΨΗΦΩΝ : " + QString::number(total));
 }
 
 void TStatTotPSHFOIFrm::openRow(int row)

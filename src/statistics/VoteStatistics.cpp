@@ -6,6 +6,7 @@
 #include "platform/Registry.h"
 
 #include <QHash>
+#include <QSet>
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -113,25 +114,32 @@ QString townsWhere(int nomos, const VoteStatistics::Place &place)
     return where;
 }
 
-// The distribution rows of existing citizens, joined to a set of places E1 by the first
-// TownWidth letters of the town name.
-QString votesOf(const QString &places)
+// The votes of each town name of the chosen places (by its first TownWidth letters, as the
+// distribution rows keep it), over the rows of existing citizens: one pass over the rows.
+QString sumsByName(const QString &where)
 {
-    return QString("FROM (%1) E1 JOIN TOT_PSHFOI E2 ON E2.POLH = E1.NAME "
-                   "JOIN POLITES E3 ON E3.AUTONUM = E2.POLITESID ")
-        .arg(places);
+    return QString("(SELECT E2.POLH AS NAME, SUM(E2.VOTES) AS VOTES FROM TOT_PSHFOI E2 "
+                   "JOIN POLITES E3 ON E3.AUTONUM = E2.POLITESID "
+                   "WHERE E2.POLH IN (SELECT substr(POLH, 1, %1) FROM POLEIS WHERE %2) GROUP BY E2.POLH)")
+        .arg(VoteStatistics::TownWidth)
+        .arg(where);
 }
 } // namespace
 
 QString VoteStatistics::distributionSql(int nomos, const Place &place)
 {
     // A distribution row names its town by the first TownWidth characters of the name, and
-    // counts only while its citizen exists. A town entered twice in a municipality counts once.
-    return QString("SELECT E1.EPARXIA, E1.DHMOS, E1.POLH, COALESCE(SUM(E2.VOTES), 0) AS \"SUM OF VOTES\" ")
-           + votesOf(QString("SELECT DISTINCT EPARXIA, DHMOS, POLH, substr(POLH, 1, %1) AS NAME FROM POLEIS WHERE %2")
-                         .arg(TownWidth)
-                         .arg(townsWhere(nomos, place)))
-           + "GROUP BY E1.EPARXIA, E1.DHMOS, E1.POLH ORDER BY E1.EPARXIA, E1.DHMOS, E1.POLH";
+    // counts only while its citizen exists. A town entered in two municipalities shows its
+    // votes in both; "ALL VOTES" counts them once (on the first row of each name).
+    const QString where = townsWhere(nomos, place);
+    // The chosen names enter the text last, so that nothing in them is taken for a placeholder.
+    return "SELECT EPARXIA, DHMOS, POLH, V AS \"SUM OF VOTES\", "
+           "SUM(CASE WHEN RN = 1 THEN V ELSE 0 END) OVER () AS \"ALL VOTES\" FROM ("
+           "SELECT E1.EPARXIA, E1.DHMOS, E1.POLH, COALESCE(S.VOTES, 0) AS V, "
+           "ROW_NUMBER() OVER (PARTITION BY S.NAME) AS RN "
+           "FROM (SELECT DISTINCT EPARXIA, DHMOS, POLH FROM POLEIS WHERE "
+           + where + ") E1 JOIN " + sumsByName(where) + " S ON S.NAME = substr(E1.POLH, 1, "
+           + QString::number(TownWidth) + ")) ORDER BY EPARXIA, DHMOS, POLH";
 }
 
 QString VoteStatistics::groupedDistributionSql(int nomos, const Place &place)
@@ -146,15 +154,17 @@ QString VoteStatistics::groupedDistributionSql(int nomos, const Place &place)
         levels << "DHMOS";
     if (byTown)
         levels << "POLH";
+    auto column = [&](const QString &level) { return levels.contains(level) ? level : "NULL AS " + level; };
+    const QString where = townsWhere(nomos, place);
     const QString e1 = "E1." + levels.join(", E1.");
-    auto column = [&](const QString &level) { return levels.contains(level) ? "E1." + level : "NULL AS " + level; };
-    return QString("SELECT %1, %2, %3, COALESCE(SUM(E2.VOTES), 0) AS \"SUM OF VOTES\" ")
-               .arg(column("EPARXIA"), column("DHMOS"), column("POLH"))
-           + votesOf(QString("SELECT DISTINCT %1, substr(POLH, 1, %2) AS NAME FROM POLEIS WHERE %3")
-                         .arg(levels.join(", "))
-                         .arg(TownWidth)
-                         .arg(townsWhere(nomos, place)))
-           + "GROUP BY " + e1 + " ORDER BY " + e1;
+    return QString("SELECT %1, %2, %3, SUM(V) AS \"SUM OF VOTES\", "
+                   "SUM(SUM(CASE WHEN RN = 1 THEN V ELSE 0 END)) OVER () AS \"ALL VOTES\" FROM ("
+                   "SELECT %4, COALESCE(S.VOTES, 0) AS V, ROW_NUMBER() OVER (PARTITION BY S.NAME) AS RN "
+                   "FROM (SELECT DISTINCT %5, substr(POLH, 1, %6) AS NAME FROM POLEIS WHERE ")
+               .arg(column("EPARXIA"), column("DHMOS"), column("POLH"), e1, levels.join(", "))
+               .arg(TownWidth)
+           + where + ") E1 JOIN " + sumsByName(where) + " S ON S.NAME = E1.NAME) GROUP BY " + levels.join(", ")
+           + " ORDER BY " + levels.join(", ");
 }
 
 QString VoteStatistics::townVotersSql()
@@ -284,33 +294,69 @@ QList<QStringList> VoteStatistics::detailedDistribution(int nomos)
     if (nomos <= 0)
         return rows;
     Store &s = Store::instance();
-    auto section = [&](const QString &title, const QString &sql) {
+    const QString n = QString::number(nomos);
+    // One pass over the distribution rows gives the votes of each town name; each level adds
+    // the names of its towns, every name once, however many times it is entered in it.
+    QHash<QString, qint64> byName;
+    {
+        QSqlQuery q = s.exec("SELECT NAME, COALESCE(VOTES, 0) FROM " + sumsByName("NOMOS = " + n));
+        while (q.next())
+            byName.insert(q.value(0).toString(), q.value(1).toLongLong());
+    }
+    struct Level {
+        QList<qint64> order;
+        QHash<qint64, QString> names;
+        QHash<qint64, QSet<QString>> towns;
+    };
+    Level dhmoi, eparxies;
+    auto order = [&](Level &l, const QString &sql) {
         QSqlQuery q = s.exec(sql);
-        bool first = true;
         while (q.next()) {
-            rows << QStringList{first ? title : QString(), q.value(0).toString(), QString::number(q.value(1).toLongLong())};
+            l.order << q.value(0).toLongLong();
+            l.names.insert(q.value(0).toLongLong(), q.value(1).toString());
+        }
+    };
+    order(dhmoi, "SELECT AUTONUM, DHMOS FROM DHMOI WHERE AUTONUM IN (SELECT DHMOS FROM POLEIS WHERE NOMOS = " + n
+                     + ") ORDER BY EPARXIA, DHMOS COLLATE GREEK, AUTONUM");
+    order(eparxies, "SELECT AUTONUM, EPARXIA FROM EPARXIES WHERE AUTONUM IN (SELECT EPARXIA FROM POLEIS WHERE NOMOS = "
+                        + n + ") ORDER BY EPARXIA COLLATE GREEK, AUTONUM");
+    QSet<QString> all;
+    bool first = true;
+    QSqlQuery t = s.exec(QString("SELECT DISTINCT POLH, DHMOS, EPARXIA, substr(POLH, 1, %1) FROM POLEIS WHERE NOMOS = %2 "
+                                 "ORDER BY POLH COLLATE GREEK, DHMOS, EPARXIA")
+                             .arg(TownWidth)
+                             .arg(n));
+    while (t.next()) {
+        const QString name = t.value(3).toString();
+        if (!byName.contains(name))
+            continue;
+        rows << QStringList{first ? "ΠΟΛΗ" : QString(), t.value(0).toString(), QString::number(byName.value(name))};
+        first = false;
+        dhmoi.towns[t.value(1).toLongLong()].insert(name);
+        eparxies.towns[t.value(2).toLongLong()].insert(name);
+        all.insert(name);
+    }
+    auto put = [&](const QString &title, const Level &l) {
+        bool first = true;
+        for (qint64 id : l.order) {
+            if (!l.towns.contains(id))
+                continue;
+            qint64 sum = 0;
+            for (const QString &name : l.towns.value(id))
+                sum += byName.value(name);
+            rows << QStringList{first ? title : QString(), l.names.value(id), QString::number(sum)};
             first = false;
         }
     };
-    const QString n = QString::number(nomos), w = QString::number(TownWidth);
-    // Each level sums every distribution row of its towns once, however many times a town
-    // name is entered in it.
-    section("ΠΟΛΗ", "SELECT E1.POLH, COALESCE(SUM(E2.VOTES), 0) AS \"SUM OF VOTES\" "
-                        + votesOf("SELECT DISTINCT EPARXIA, DHMOS, POLH, substr(POLH, 1, " + w
-                                  + ") AS NAME FROM POLEIS WHERE NOMOS = " + n)
-                        + "GROUP BY E1.POLH, E1.DHMOS, E1.EPARXIA ORDER BY E1.POLH COLLATE GREEK, E1.DHMOS");
-    section("ΔΗΜΟΣ", "SELECT D.DHMOS, COALESCE(SUM(E2.VOTES), 0) AS \"SUM OF VOTES\" "
-                         + votesOf("SELECT DISTINCT DHMOS AS ID, substr(POLH, 1, " + w
-                                   + ") AS NAME FROM POLEIS WHERE NOMOS = " + n)
-                         + "JOIN DHMOI D ON D.AUTONUM = E1.ID GROUP BY E1.ID ORDER BY D.EPARXIA, D.DHMOS COLLATE GREEK");
-    section("ΕΠΑΡΧΙΑ", "SELECT P.EPARXIA, COALESCE(SUM(E2.VOTES), 0) AS \"SUM OF VOTES\" "
-                           + votesOf("SELECT DISTINCT EPARXIA AS ID, substr(POLH, 1, " + w
-                                     + ") AS NAME FROM POLEIS WHERE NOMOS = " + n)
-                           + "JOIN EPARXIES P ON P.AUTONUM = E1.ID GROUP BY E1.ID ORDER BY P.EPARXIA COLLATE GREEK");
-    section("ΝΟΜΟΣ", "SELECT N.NOMOS, COALESCE(SUM(E2.VOTES), 0) AS \"SUM OF VOTES\" "
-                         + votesOf("SELECT DISTINCT NOMOS AS ID, substr(POLH, 1, " + w
-                                   + ") AS NAME FROM POLEIS WHERE NOMOS = " + n)
-                         + "JOIN NOMOI N ON N.AUTONUM = E1.ID GROUP BY E1.ID");
+    put("ΔΗΜΟΣ", dhmoi);
+    put("ΕΠΑΡΧΙΑ", eparxies);
+    if (!all.isEmpty()) {
+        qint64 sum = 0;
+        for (const QString &name : all)
+            sum += byName.value(name);
+        rows << QStringList{"ΝΟΜΟΣ", s.scalar("SELECT NOMOS FROM NOMOI WHERE AUTONUM = ?", {nomos}).toString(),
+                            QString::number(sum)};
+    }
     return rows;
 }
 

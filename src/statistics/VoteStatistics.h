@@ -60,6 +60,8 @@ public:
     // name occurs in two municipalities.
     static qint64 distributionTotal(int nomos, const Place &place);
     static qint64 distributionTotal(int nomos);
+    // Both statements also give, on every row, "ALL VOTES": the votes of the chosen places
+    // with every distribution row counted once.
     // The same figures grouped by the chosen levels only (a town, a municipality, a
     // province): the columns EPARXIA, DHMOS and POLH are null where not grouped by.
     // Empty when no level is chosen.

@@ -253,6 +253,16 @@ private slots:
             byTown[r.town] += r.votes;
         QCOMPARE(byTown.value("ΤΡΙΠΟΛΗ"), qint64(3));
         QCOMPARE(byTown.value("ΚΑΨΑΣ"), qint64(10)); // shown in both municipalities
+        // The window's total counts ΚΑΨΑΣ once, from the same statement as its rows.
+        QSqlQuery q = s.exec(VoteStatistics::distributionSql(home));
+        QVERIFY(q.next());
+        QCOMPARE(q.value("ALL VOTES").toLongLong(), qint64(14));
+        VoteStatistics::Place gortynia;
+        gortynia.eparxia = f.gortynia;
+        q = s.exec(VoteStatistics::groupedDistributionSql(home, gortynia));
+        QVERIFY(q.next());
+        QCOMPARE(q.value("SUM OF VOTES").toLongLong(), qint64(5));
+        QCOMPARE(q.value("ALL VOTES").toLongLong(), qint64(5));
         QVERIFY(VoteStatistics::detailedDistribution(0).isEmpty());
     }
 
