@@ -4,6 +4,7 @@
 // figure is also checked by a plain SELECT beside it.
 #include "statistics/StatTables.h"
 #include "statistics/VoteStatistics.h"
+#include "data/LookupIndexes.h"
 #include "data/Store.h"
 #include "RegisterFixture.h"
 #include "StoreFixture.h"
@@ -328,6 +329,41 @@ private slots:
         while (q.next())
             got << q.value("EPITHETO").toString() + " " + q.value("VOTES").toString();
         QCOMPARE(got, voters);
+    }
+
+    void figuresUseTheirIndexes_data()
+    {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QStringList>("indexes");
+        const QString name = sqlQuote(Alfa);
+        QTest::newRow("one co-candidate")
+            << "SELECT COUNT(*), SUM(E2.VOTES) FROM POLITES_SYNYPOPS E2 JOIN POLITES E1 ON E1.AUTONUM = E2.POLITESID "
+               "WHERE E2.SYNYPOPS = " + name + " AND E2.VOTES > 0"
+            << QStringList{"POLITES_SYNYPOPS_VOTES", "POLITES_AUTONUM"};
+        QTest::newRow("summary") << "" << QStringList{"POLITES_SYNYPOPS_VOTES"};
+        QTest::newRow("distribution") << "distribution" << QStringList{"TOT_PSHFOI_POLH", "POLITES_AUTONUM"};
+        QTest::newRow("voters of a town") << "voters" << QStringList{"TOT_PSHFOI_POLH"};
+    }
+    void figuresUseTheirIndexes()
+    {
+        QFETCH(QString, sql);
+        QFETCH(QStringList, indexes);
+        openStore();
+        f = test::RegisterFixture::fill();
+        LookupIndexes::ensure(Store::instance());
+        fillVotes();
+        if (sql.isEmpty())
+            sql = VoteStatistics::summarySql(VoteStatistics::SummaryChoice());
+        else if (sql == "distribution")
+            sql = VoteStatistics::distributionSql(f.arkadia);
+        else if (sql == "voters")
+            sql = QString(VoteStatistics::townVotersSql()).replace(":POLH", "'ΤΡΙΠΟΛΗ'");
+        QSqlQuery q = Store::instance().exec("EXPLAIN QUERY PLAN " + sql);
+        QString plan;
+        while (q.next())
+            plan += q.value(3).toString() + "\n";
+        for (const QString &ix : indexes)
+            QVERIFY2(plan.contains("INDEX " + ix), qPrintable(plan));
     }
 
     void csvText()
