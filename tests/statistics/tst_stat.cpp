@@ -469,12 +469,33 @@ private slots:
         test::doubleClickCell(w->DBGrid1, 0, 0);
         QCOMPARE(voters, QStringList({"ΑΝΤΩΝΙΟΥ|ΝΙΚΟΣ|ΤΡΙΠΟΛΗ|2", "ΓΚΙΚΑΣ|ΝΙΚΟΣ|ΤΡΙΠΟΛΗ|0"}));
 
+        // A voter opened for editing: the list of the same town comes back when the screen closes.
+        QStringList again;
+        p->ui.onExecOnce["StatPERDlg"].enqueue([&](QDialog *d) {
+            test::doubleClickCell(static_cast<TStatPERDlg *>(d)->DBGrid1, 1, 0);
+            return d->result();
+        });
+        p->ui.onExecOnce["StatPERDlg"].enqueue([&](QDialog *d) {
+            again = modelRows(static_cast<TStatPERDlg *>(d)->DBGrid1->model());
+            return int(QDialog::Rejected);
+        });
+        test::doubleClickCell(w->DBGrid1, 0, 0);
+        TEditPersFrm *e = nullptr;
+        for (QWidget *x : MainWindow::instance()->openChildren())
+            if (auto *ed = qobject_cast<TEditPersFrm *>(x))
+                e = ed;
+        QVERIFY(e);
+        QCOMPARE(e->citizenNumber(), c);
+        e->parentWidget()->close();
+        QVERIFY(QTest::qWaitFor([&] { return !again.isEmpty(); }, 5000));
+        QCOMPARE(again, voters);
+
         // The grid by province has no town to list.
         QVERIFY(w->DBLookupComboBox3->selectText("ΜΑΝΤΙΝΕΙΑΣ"));
         w->ChksEL->click();
         w->BitBtn1->click();
         test::doubleClickCell(w->DBGrid1, 0, 0);
-        QCOMPARE(p->ui.dialogs().count("StatPERDlg"), 1);
+        QCOMPARE(p->ui.dialogs().count("StatPERDlg"), 3);
 
         QStringList detailed;
         p->ui.onExecOnce["AnalPSHFOIDlg"].enqueue([&](QDialog *d) {
