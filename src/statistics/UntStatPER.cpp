@@ -106,6 +106,7 @@ TAnalPSHFOIDlg::TAnalPSHFOIDlg(QWidget *parent) : QDialog(parent)
     top->addStretch(1);
     top->addWidget(CancelBtn);
     SGrd = stattables::stringGrid("SGrd", this);
+    SGrd->setMinimumWidth(340); // the three columns whole beside the chart
     Chart = new VoteChartPanel("Chart", this);
     auto *split = new QSplitter(Qt::Horizontal, this);
     split->addWidget(SGrd);
