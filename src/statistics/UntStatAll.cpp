@@ -20,6 +20,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <functional>
+
 namespace dorvani {
 
 namespace {
@@ -171,10 +173,16 @@ TStatAllDlg::TStatAllDlg(TDataMdl &dm, QWidget *parent) : QDialog(parent), m_dm(
     connect(BitBtn2, &QPushButton::clicked, this, [this] { guarded([this] { detailed(); }); });
     connect(BtnCsv, &QPushButton::clicked, this, [this] { guarded([this] { saveCsv(); }); });
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    // Following a choice to the other lists never fails the action.
-    connect(DBLookupComboBox1, &DBLookupComboBox::keyChanged, this, [this] { guarded([this] { centreChosen(); }); });
-    connect(DBLookupComboBox2, &DBLookupComboBox::keyChanged, this, [this] { guarded([this] { dhmosChosen(); }); });
-    connect(DBLookupComboBox3, &DBLookupComboBox::keyChanged, this, [this] { guarded([this] { eparxiaChosen(); }); });
+    // Errors while following a choice to the other lists are ignored.
+    auto quietly = [](const std::function<void()> &f) {
+        try {
+            f();
+        } catch (...) {
+        }
+    };
+    connect(DBLookupComboBox1, &DBLookupComboBox::keyChanged, this, [=, this] { quietly([this] { centreChosen(); }); });
+    connect(DBLookupComboBox2, &DBLookupComboBox::keyChanged, this, [=, this] { quietly([this] { dhmosChosen(); }); });
+    connect(DBLookupComboBox3, &DBLookupComboBox::keyChanged, this, [=, this] { quietly([this] { eparxiaChosen(); }); });
 }
 
 void TStatAllDlg::reset()
@@ -189,16 +197,21 @@ void TStatAllDlg::reset()
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Checked);
     }
-    m_nomos = VoteStatistics::homePrefecture();
-    const QString where = m_nomos > 0 ? " WHERE E.NOMOS = " + QString::number(m_nomos) : QString();
     m_centres->close();
     m_centres->setSql("SELECT E.AUTONUM, COALESCE(N.NOMOS, '') || '  ' || COALESCE(D.DHMOS, '') || ' / ' || "
                       "E.EKLOGIKOK || '  ' || E.ENORIA AS AllStr, E.NOMOS, E.EPARXIA, E.DHMOS FROM EKLOGIKAK E "
-                      "LEFT JOIN NOMOI N ON N.AUTONUM = E.NOMOS LEFT JOIN DHMOI D ON D.AUTONUM = E.DHMOS"
-                      + where + " ORDER BY E.EKLOGIKOK COLLATE GREEK, E.AUTONUM");
+                      "LEFT JOIN NOMOI N ON N.AUTONUM = E.NOMOS LEFT JOIN DHMOI D ON D.AUTONUM = E.DHMOS "
+                      "ORDER BY E.EKLOGIKOK COLLATE GREEK, E.AUTONUM");
     m_centres->open();
+    listPlaces(VoteStatistics::homePrefecture());
+}
+
+void TStatAllDlg::listPlaces(int nomos)
+{
+    m_nomos = nomos;
+    const QString where = m_nomos > 0 ? " WHERE NOMOS = " + QString::number(m_nomos) : QString();
     m_eparxies->close();
-    m_eparxies->setSql("SELECT E.AUTONUM, E.EPARXIA FROM EPARXIES E" + where + " ORDER BY E.EPARXIA COLLATE GREEK");
+    m_eparxies->setSql("SELECT AUTONUM, EPARXIA FROM EPARXIES" + where + " ORDER BY EPARXIA COLLATE GREEK");
     m_eparxies->open();
     listDhmoi(0);
 }
@@ -238,9 +251,16 @@ void TStatAllDlg::clearChoices()
 
 void TStatAllDlg::centreChosen()
 {
+    // The centre's prefecture becomes the current one, so that its province and municipality
+    // are in the lists (a centre of another prefecture must not keep a province of this one).
     const int centre = DBLookupComboBox1->keyValue().toInt();
+    const int nomos = Store::instance().scalar("SELECT NOMOS FROM EKLOGIKAK WHERE AUTONUM = ?", {centre}).toInt();
     const int eparxia = Store::instance().scalar("SELECT EPARXIA FROM EKLOGIKAK WHERE AUTONUM = ?", {centre}).toInt();
     const int dhmos = Store::instance().scalar("SELECT DHMOS FROM EKLOGIKAK WHERE AUTONUM = ?", {centre}).toInt();
+    DBLookupComboBox2->clearChoice();
+    DBLookupComboBox3->clearChoice();
+    if (nomos > 0 && nomos != m_nomos)
+        listPlaces(nomos);
     DBLookupComboBox3->showKey(eparxia);
     listDhmoi(eparxia);
     DBLookupComboBox2->showKey(dhmos);

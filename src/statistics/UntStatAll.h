@@ -82,6 +82,7 @@ private:
     void centreChosen();
     void dhmosChosen();
     void eparxiaChosen();
+    void listPlaces(int nomos);
     void listDhmoi(int eparxia);
     void emptyGrid();
 

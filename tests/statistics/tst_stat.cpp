@@ -301,11 +301,15 @@ private slots:
         QTest::addColumn<QStringList>("rows");
         const QString head = "ΣΥΝΥΠΟΨΗΦΙΟΣ|ΨΗΦΟI";
         QTest::newRow("every co-candidate") << QStringList{} << "" << "" << ""
-                                            << QStringList{head, "ΑΛΦΑ ΑΛΦΑΣ|7", "ΒΗΤΑ ΒΗΤΑΣ|2"};
+                                            << QStringList{head, "ΑΛΦΑ ΑΛΦΑΣ|7", "ΒΗΤΑ ΒΗΤΑΣ|3"};
         QTest::newRow("one left unticked") << QStringList{"ΑΛΦΑ ΑΛΦΑΣ"} << "" << "" << ""
-                                           << QStringList{head, "ΒΗΤΑ ΒΗΤΑΣ|2"};
+                                           << QStringList{head, "ΒΗΤΑ ΒΗΤΑΣ|3"};
         QTest::newRow("none ticked counts all") << QStringList{"ΑΛΦΑ ΑΛΦΑΣ", "ΒΗΤΑ ΒΗΤΑΣ"} << "" << "" << ""
-                                                << QStringList{head, "ΑΛΦΑ ΑΛΦΑΣ|7", "ΒΗΤΑ ΒΗΤΑΣ|2"};
+                                                << QStringList{head, "ΑΛΦΑ ΑΛΦΑΣ|7", "ΒΗΤΑ ΒΗΤΑΣ|3"};
+        QTest::newRow("centre of another prefecture")
+            << QStringList{} << "ΑΧΑΪΑΣ  ΠΑΤΡΕΩΝ / 5ο ΛΥΚΕΙΟ  " << "" << "ΜΑΝΤΙΝΕΙΑΣ"
+            << QStringList{head + "|ΤΟΠΟΣ ΑΣΚΗΣΗΣ|ΔΗΜΟΣ|ΕΠΑΡΧΙΑ",
+                           "ΒΗΤΑ ΒΗΤΑΣ|1|ΑΧΑΪΑΣ  ΠΑΤΡΕΩΝ / 5ο ΛΥΚΕΙΟ  |ΠΑΤΡΕΩΝ|ΠΑΤΡΩΝ"};
         QTest::newRow("province") << QStringList{} << "" << "" << "ΜΑΝΤΙΝΕΙΑΣ"
                                   << QStringList{head + "|ΕΠΑΡΧΙΑ", "ΑΛΦΑ ΑΛΦΑΣ|7|ΜΑΝΤΙΝΕΙΑΣ",
                                                  "ΒΗΤΑ ΒΗΤΑΣ|2|ΜΑΝΤΙΝΕΙΑΣ"};
@@ -327,6 +331,14 @@ private slots:
         QFETCH(QString, eparxia);
         QFETCH(QStringList, rows);
         placeCitizens();
+        Store &s = Store::instance();
+        const int patras = s.run("INSERT INTO EklogikaK (EKLOGIKOK, DHMOS, EPARXIA, NOMOS, ENORIA) VALUES "
+                                 "('5ο ΛΥΚΕΙΟ', ?, ?, ?, '')",
+                                 {f.patreon, f.patron, f.achaia})
+                               .lastId.toInt();
+        const int voter = citizen("ΠΑΤΡΙΝΟΣ");
+        s.run("UPDATE POLITES SET ASKHSH = ? WHERE AUTONUM = ?", {patras, voter});
+        vote(voter, "ΒΗΤΑ ΒΗΤΑΣ", 1);
         QStringList got;
         summary([&](TStatAllDlg *d) {
             QCOMPARE(d->ChkS->count(), 2);
