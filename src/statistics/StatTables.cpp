@@ -150,8 +150,13 @@ void printTable(const QString &caption, const QList<QStringList> &rows, const QL
     if (rows.isEmpty())
         return;
     QList<int> tenths;
-    for (int w : widths)
+    double mm = 0;
+    for (int w : widths) {
         tenths << GridPrintout::tenthsOfPixels(w);
+        mm += tenths.last() * GridPrintout::TenthMm;
+    }
+    // A table wider than an upright A4 page (190 mm) is printed across the page.
+    const PageOrientation orientation = mm > 190 ? PageOrientation::Landscape : PageOrientation::Portrait;
     const QFont titleFont = pageFont(screen ? screen->font() : QFont());
     // Every row is printed, also one whose place is empty.
     ui().printPreview(caption, [=](PageSink &sink) {
@@ -164,7 +169,7 @@ void printTable(const QString &caption, const QList<QStringList> &rows, const QL
         p.begin();
         for (int r = 1; r < rows.size(); ++r)
             p.row(rows[r]);
-    });
+    }, orientation);
 }
 
 } // namespace stattables

@@ -398,6 +398,7 @@ private slots:
                      .toInt(),
                  87);
         QCOMPARE(p->ui.printoutTitles, QStringList({"ΑΝΑΛΥΤΙΚΑ ΑΠΟΤΕΛΕΣΜΑΤΑ ΨΗΦΩΝ"}));
+        QCOMPARE(p->ui.printoutOrientations, QList<PageOrientation>({PageOrientation::Portrait})); // one co-candidate fits
         const QString all = p->ui.printouts[0].allText();
         QVERIFY(all.contains("ΓΟΡΤΥΝΙΑΣ"));
         QVERIFY(all.contains("87"));
