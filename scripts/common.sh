@@ -2,7 +2,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-PACKAGES=(qt6-base-dev qt6-serialport-dev libqt6sql6-sqlite libsqlite3-dev libx11-dev cmake ninja-build g++ fonts-dejavu-core)
+PACKAGES=(qt6-base-dev qt6-serialport-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite libsqlite3-dev libx11-dev cmake ninja-build g++ fonts-dejavu-core)
 
 install_missing() {
     local missing=()

@@ -37,6 +37,16 @@ const QList<LookupIndexes::Index> &LookupIndexes::all()
             l.append(Index{QString("POLITES_%1_DAY").arg(f),
                       QString("CREATE INDEX IF NOT EXISTS \"POLITES_%1_DAY\" ON \"POLITES\" (substr(\"%1\", 1, 5))")
                           .arg(f)});
+        // The vote statistics: the rows that give a co-candidate votes (a tenth of the table,
+        // so their upkeep on a save is small), the distribution rows by town, and the citizen
+        // numbers alone, which tell whether a vote row's citizen still exists without reading
+        // the citizen's row.
+        l.append(Index{"POLITES_SYNYPOPS_VOTES",
+                       "CREATE INDEX IF NOT EXISTS \"POLITES_SYNYPOPS_VOTES\" ON \"POLITES_SYNYPOPS\" (\"SYNYPOPS\", "
+                       "\"POLITESID\", \"VOTES\") WHERE \"VOTES\" > 0"});
+        l.append(Index{"TOT_PSHFOI_POLH", "CREATE INDEX IF NOT EXISTS \"TOT_PSHFOI_POLH\" ON \"TOT_PSHFOI\" (\"POLH\", "
+                                          "\"POLITESID\", \"VOTES\")"});
+        l.append(Index{"POLITES_AUTONUM", "CREATE INDEX IF NOT EXISTS \"POLITES_AUTONUM\" ON \"POLITES\" (\"AUTONUM\")"});
         return l;
     }();
     return list;

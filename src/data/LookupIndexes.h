@@ -3,7 +3,7 @@
 // (exact or by its beginning, as the search's LIKE is written), a telephone, the town,
 // and the day and month of a birthday or name day. They fit the statements the search
 // builder writes: LIKE folds Latin letters, so the text indexes use NOCASE, and day
-// ranges compare substr(field, 1, 5).
+// ranges compare substr(field, 1, 5). Beside them, the indexes of the vote statistics.
 #pragma once
 
 #include <QString>

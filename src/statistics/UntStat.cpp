@@ -2,6 +2,9 @@
 
 #include "citizens/CitizenScreens.h"
 #include "data/DataModule.h"
+#include "statistics/StatTables.h"
+#include "statistics/UntStatAll.h"
+#include "statistics/UntStatPER.h"
 #include "statistics/UntStatTotPSHFOI.h"
 #include "statistics/UntTotPSHFOI.h"
 #include "citizens/UntEditPers.h"
@@ -26,6 +29,7 @@ namespace dorvani {
 namespace {
 QPointer<TStatFrm> g_stat;
 QPointer<TTotPSHFOIDlg> g_tot;
+QPointer<TStatAllDlg> g_all;
 
 const QList<DatasetModel::Column> &columns()
 {
@@ -55,6 +59,7 @@ TStatFrm::TStatFrm(TDataMdl &dm, QWidget *parent) : QDialog(parent), m_dm(dm)
     BitBtn1 = form::button("BitBtn1", "&ΣΤΑΤΙΣΤΙΚΑ", Panel1);
     BBtnSumAll = form::button("BBtnSumAll", "ΣΥ&ΓΚΕΝΤΡΩΤΙΚΑ", Panel1);
     BBtnSumAll->setEnabled(Screens::has("TStatAllDlg"));
+    BtnCsv = form::button("BtnCsv", "ΑΠΟΘΗΚΕΥΣΗ &CSV", Panel1);
     CancelBtn = form::button("CancelBtn", "&ΕΠΙΣΤΡΟΦΗ", Panel1);
     Label2 = new QLabel(Panel1);
     Label2->setObjectName("Label2");
@@ -71,6 +76,7 @@ TStatFrm::TStatFrm(TDataMdl &dm, QWidget *parent) : QDialog(parent), m_dm(dm)
     top->addWidget(DBLookupComboBox1, 1);
     top->addWidget(BitBtn1);
     top->addWidget(BBtnSumAll);
+    top->addWidget(BtnCsv);
     top->addWidget(CancelBtn);
     auto *panel = new QVBoxLayout(Panel1);
     panel->addLayout(top);
@@ -94,6 +100,9 @@ TStatFrm::TStatFrm(TDataMdl &dm, QWidget *parent) : QDialog(parent), m_dm(dm)
 
     connect(BitBtn1, &QPushButton::clicked, this, [this] { guarded([this] { statistics(); }); });
     connect(BBtnSumAll, &QPushButton::clicked, this, [] { Screens::run("TStatAllDlg"); });
+    connect(BtnCsv, &QPushButton::clicked, this, [this] {
+        guarded([this] { stattables::saveCsv(windowTitle(), stattables::rowsOf(m_dm.SynypopsQry, columns())); });
+    });
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     connect(DBGrid1, &DBGrid::rowDoubleClicked, this, [this](int row) { guarded([&] { openRow(row); }); });
 }
@@ -153,6 +162,13 @@ void TStatFrm::showAgain(int autonum)
 
 void registerStatisticsScreens(MainWindow &main, TDataMdl &dm)
 {
+    g_all = new TStatAllDlg(dm, main.widget());
+    Screens::add("TStatAllDlg", [] {
+        if (!g_all)
+            return;
+        g_all->reset();
+        ui().exec(g_all);
+    });
     g_stat = new TStatFrm(dm, main.widget());
     Screens::add("TStatFrm", [] {
         if (!g_stat)
@@ -171,6 +187,17 @@ void registerStatisticsScreens(MainWindow &main, TDataMdl &dm)
             return;
         g_tot->openFor(autonum);
         ui().exec(g_tot);
+    });
+    auto *voters = new TStatPERDlg(main.widget());
+    auto *detailed = new TAnalPSHFOIDlg(main.widget());
+    TStatTotPSHFOIFrm::setDialogs(voters, detailed);
+    CitizenScreens::setReturn(CitizenScreens::TownVoters, [voters](int autonum) {
+        if (voters->town().isEmpty())
+            return;
+        voters->openFor(voters->town());
+        if (autonum > 0)
+            voters->DBGrid1->dataset()->locate("POLITESID", autonum);
+        ui().exec(voters);
     });
     Screens::add("TStatTotPSHFOIFrm", [&main, &dm] {
         QMdiSubWindow *sub = main.openChild("StatTotPSHFOIFrm", [&dm] { return new TStatTotPSHFOIFrm(dm); });

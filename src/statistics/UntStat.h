@@ -24,6 +24,7 @@ public:
     DBLookupComboBox *DBLookupComboBox1;
     QPushButton *BitBtn1;
     QPushButton *BBtnSumAll;
+    QPushButton *BtnCsv; // the list saved as CSV
     QPushButton *CancelBtn;
     QLabel *Label2;
     QLabel *Label3;

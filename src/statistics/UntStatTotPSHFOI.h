@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class QCheckBox;
 class QLabel;
 class QPushButton;
 class QShowEvent;
@@ -13,7 +14,9 @@ namespace dorvani {
 class DBGrid;
 class DBLookupComboBox;
 class Query;
+class TAnalPSHFOIDlg;
 class TDataMdl;
+class TStatPERDlg;
 
 class TStatTotPSHFOIFrm : public QWidget {
     Q_OBJECT
@@ -24,23 +27,38 @@ public:
     DBLookupComboBox *DBLookupComboBox1; // town
     DBLookupComboBox *DBLookupComboBox2; // municipality
     DBLookupComboBox *DBLookupComboBox3; // province
+    QCheckBox *ChksEL;
     QPushButton *BitBtn1;
     QPushButton *BtnDel;
+    QPushButton *BitBtn2;
+    QPushButton *BtnCsv;
     QPushButton *CancelBtn;
     QLabel *Label2;
     DBGrid *DBGrid1;
 
+    // The dialogs the window opens, which live for the whole run.
+    static void setDialogs(TStatPERDlg *voters, TAnalPSHFOIDlg *detailed);
+
     // The lists of the home prefecture's places; without a home prefecture they stay empty.
     void prepare();
-    // The votes by town of the chosen places and their total. Without a home prefecture:
-    // a message and an empty result.
+    // The votes by town (or by the chosen levels only) of the chosen places and their
+    // total. Without a home prefecture: a message and an empty result.
     void statistics();
     void clearChoices();
+    // The voters of the town on the grid's row, when the grid shows towns.
+    void openRow(int row);
+    void detailed();
+    void saveCsv();
 
 protected:
     void showEvent(QShowEvent *e) override;
 
 private:
+    void townChosen();
+    void dhmosChosen();
+    void eparxiaChosen();
+    void tickClicked();
+
     TDataMdl &m_dm;
     Query *m_towns;
     Query *m_dhmoi;

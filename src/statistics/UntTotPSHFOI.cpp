@@ -48,7 +48,7 @@ public:
 TTotPSHFOIDlg::TTotPSHFOIDlg(TDataMdl &dm, QWidget *parent) : QDialog(parent), m_dm(dm)
 {
     setObjectName("TotPSHFOIDlg");
-    setWindowTitle("ΚΑΤΑΝΟΜΗ ΣΥΝΟΛΟΥ ΨΗΦΩΝ ΣΤΙΣ ΠΟΛΕΙΣ");
+    setWindowTitle("ΣΥΝΟΛΟ ΨΗΦΩΝ - ΠΡΟΟΡΙΣΜΟΣ");
     setModal(true);
     DBGrid1 = new DBGrid(this);
     DBGrid1->setObjectName("DBGrid1");

@@ -56,7 +56,39 @@ public:
     static QString distributionSql(int nomos);
     static QList<TownRow> distribution(int nomos, const Place &place);
     static QList<TownRow> distribution(int nomos);
+    // The votes in the chosen places, each distribution row counted once, even when its town
+    // name occurs in two municipalities.
+    static qint64 distributionTotal(int nomos, const Place &place);
     static qint64 distributionTotal(int nomos);
+    // Both statements also give, on every row, "ALL VOTES": the votes of the chosen places
+    // with every distribution row counted once.
+    // The same figures grouped by the chosen levels only (a town, a municipality, a
+    // province): the columns EPARXIA, DHMOS and POLH are null where not grouped by.
+    // Empty when no level is chosen.
+    static QString groupedDistributionSql(int nomos, const Place &place);
+
+    // The citizens who bring votes to a town (its distribution rows with a vote, zero
+    // included), by the first TownWidth letters of its name: POLITESID, EPITHETO, ONOMA,
+    // POLH, VOTES, in surname order.
+    static QString townVotersSql();
+
+    // The detailed results of the co-candidates: the rows of a grid whose first cell is the
+    // section title (on the first row of a section), the second the place and then one cell
+    // per column's co-candidate, empty where the co-candidate has no votes there. Sections:
+    // electoral centres, municipalities and provinces of the citizens' centres, and a
+    // closing row with the home prefecture's name and each column's total. Names limits the
+    // co-candidates counted (empty: every one).
+    static QList<QStringList> detailedResults(const QStringList &columns, const QStringList &names,
+                                              const QString &homeName);
+
+    // The detailed distribution: the sums by town, municipality, province and prefecture of
+    // the home prefecture, as rows of title, place and votes. Empty without a prefecture.
+    static QList<QStringList> detailedDistribution(int nomos);
+
+    // What a screen says when the settings name no home prefecture (or one that is not listed).
+    static QString noHomeMessage() { return "Δεν έχει οριστεί νομός έδρας στις ρυθμίσεις του προγράμματος."; }
+    // The home prefecture's name in the settings.
+    static QString homePrefectureName();
     // The AUTONUM of the home prefecture named in the settings, 0 when there is none.
     static int homePrefecture();
 };
