@@ -37,6 +37,9 @@ public:
         int centre = 0, dhmos = 0, eparxia = 0;
     };
     static QString summarySql(const SummaryChoice &choice);
+    // The citizen table joined for its electoral centres, through the index of number and
+    // centre when the register has it.
+    static QString citizenCentres(const QString &alias);
     static QList<SummaryRow> summary(const SummaryChoice &choice);
 
     // Distribution over the towns of a prefecture (by its AUTONUM): one row per town that

@@ -341,6 +341,7 @@ private slots:
                "WHERE E2.SYNYPOPS = " + name + " AND E2.VOTES > 0"
             << QStringList{"POLITES_SYNYPOPS_VOTES", "POLITES_AUTONUM"};
         QTest::newRow("summary") << "" << QStringList{"POLITES_SYNYPOPS_VOTES"};
+        QTest::newRow("summary by centre") << "centres" << QStringList{"POLITES_SYNYPOPS_VOTES", "POLITES_AUTONUM_ASKHSH"};
         QTest::newRow("distribution") << "distribution" << QStringList{"TOT_PSHFOI_POLH", "POLITES_AUTONUM"};
         QTest::newRow("voters of a town") << "voters" << QStringList{"TOT_PSHFOI_POLH"};
     }
@@ -354,6 +355,11 @@ private slots:
         fillVotes();
         if (sql.isEmpty())
             sql = VoteStatistics::summarySql(VoteStatistics::SummaryChoice());
+        else if (sql == "centres") {
+            VoteStatistics::SummaryChoice byCentre;
+            byCentre.byCentre = true;
+            sql = VoteStatistics::summarySql(byCentre);
+        }
         else if (sql == "distribution")
             sql = VoteStatistics::distributionSql(f.arkadia);
         else if (sql == "voters")
