@@ -73,12 +73,14 @@ bool Application::startUp(const Options &options)
     }
     m_store = std::make_unique<Store>();
     try {
-        m_store->open(AppPaths::db());
+        m_store->open(AppPaths::db(), DataFiles::keptRoot());
     } catch (const DbError &e) {
         m_store.reset();
         ui().message(e.message() + "\n\nΤο πρόγραμμα θα τερματιστεί.", "DORVANI", Ui::Icon::Error);
         return false;
     }
+    if (!m_store->startNote().isEmpty())
+        ui().message(m_store->startNote(), "ΕΠΑΝΑΦΟΡΑ ΑΡΧΕΙΩΝ (RESTORE)", Ui::Icon::Warning);
 
     ensureLookupIndexes(*m_store);
 

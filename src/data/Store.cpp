@@ -1,6 +1,8 @@
 #include "data/Store.h"
 
 #include "data/GreekText.h"
+#include "data/RestoreJournal.h"
+#include "data/SafeFiles.h"
 #include "data/Schema.h"
 #include "data/SqlText.h"
 
@@ -134,12 +136,14 @@ void Store::openConnection(Conn c, const QString &file)
         q.exec(p);
 }
 
+#ifdef DORVANI_CRASH_POINTS
 void Store::crashPoint(const char *step)
 {
     static const QByteArray wanted = qgetenv("DORVANI_CRASH_AT");
     if (!wanted.isEmpty() && wanted == step)
         ::_exit(70);
 }
+#endif
 
 namespace {
 
@@ -195,12 +199,15 @@ void createFileAt(const QString &path, bool passwordsFile)
 
 QString Store::pendingName(const QString &file) { return file + ".new"; }
 
-void Store::open(const QString &dataFolder)
+void Store::open(const QString &dataFolder, const QString &keptRoot)
 {
     close();
     m_folder = QDir(dataFolder).absolutePath();
+    m_keptRoot = keptRoot;
     m_createdNew = false;
-    QDir().mkpath(m_folder);
+    m_startNote.clear();
+    safefiles::makeOwnerFolder(m_folder);
+    m_startNote = RestoreJournal::settle(m_folder);
     const QString mainNew = pendingName(mainFile());
     const QString passNew = pendingName(passFile());
     bool mainExists = QFileInfo::exists(mainFile());
@@ -217,6 +224,21 @@ void Store::open(const QString &dataFolder)
     }
 
     if (!mainExists && !passExists) {
+        // The files of a restore cut short are the office's data: never start over them.
+        const QStringList copies = RestoreJournal::strayCopies(m_folder);
+        if (!copies.isEmpty())
+            throw DbError(QString("Ο φάκελος «%1» δεν έχει τα αρχεία της βάσης, αλλά έχει αρχεία μιας επαναφοράς "
+                                  "που δεν ολοκληρώθηκε (%2). Δεν δημιουργήθηκε νέα βάση, για να μη χαθούν "
+                                  "δεδομένα· επαναφέρετε τα αρχεία από αντίγραφο ασφαλείας.")
+                              .arg(QDir::toNativeSeparators(m_folder), copies.join(", ")),
+                          DbError::Damaged);
+        const QStringList kept = RestoreJournal::keptSets(m_keptRoot);
+        if (!kept.isEmpty())
+            throw DbError(QString("Ο φάκελος «%1» δεν έχει τα αρχεία της βάσης, ενώ μια επαναφορά φύλαξε αρχεία "
+                                  "στο φάκελο «%2». Δεν δημιουργήθηκε νέα βάση, για να μη χαθούν δεδομένα· "
+                                  "επαναφέρετε τα αρχεία από εκείνο το φάκελο ή από αντίγραφο ασφαλείας.")
+                              .arg(QDir::toNativeSeparators(m_folder), QDir::toNativeSeparators(kept.first())),
+                          DbError::Damaged);
         // Nothing in place: only our own half-made files may be here, and they are made anew.
         createFileAt(mainNew, false);
         createFileAt(passNew, true);

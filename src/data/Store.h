@@ -36,7 +36,10 @@ public:
 
     // Opens the data folder: when it holds no database the forty tables are created empty;
     // otherwise the files are checked first and nothing is written to a file that fails.
-    void open(const QString &dataFolder);
+    // A restore cut short is finished or undone first (startNote() tells which). No new
+    // database is made while copies of a restore wait in the folder or a set of files
+    // kept by a restore lies under keptRoot: the folder is refused instead.
+    void open(const QString &dataFolder, const QString &keptRoot = {});
     void close();
     bool isOpen() const { return m_open; }
     QString dataFolder() const { return m_folder; }
@@ -44,6 +47,10 @@ public:
     QString passFile() const;
     // Whether open() found no database and created one.
     bool createdNew() const { return m_createdNew; }
+    // What the last open() did that the user should hear of (a restore finished or
+    // undone), in Greek; empty otherwise.
+    QString startNote() const { return m_startNote; }
+    QString keptRoot() const { return m_keptRoot; }
 
     QSqlDatabase database(Conn c = Main) const;
     static Conn connectionFor(const QString &table);
@@ -94,9 +101,16 @@ public:
     // complete.
     static QString pendingName(const QString &file);
 
-    // In a run whose environment names this step in DORVANI_CRASH_AT the process ends here
-    // at once, as a crash would: the tests kill the program at every step this way.
+    // In a test build (DORVANI_CRASH_POINTS), a run whose environment names this step in
+    // DORVANI_CRASH_AT ends here at once, as a crash would: the tests kill the program at
+    // every step this way. A release build has no such switch.
+#ifdef DORVANI_CRASH_POINTS
     static void crashPoint(const char *step);
+    static constexpr bool crashPointsBuilt = true;
+#else
+    static void crashPoint(const char *) {}
+    static constexpr bool crashPointsBuilt = false;
+#endif
 
     // Registers the Greek collation and functions on a connection.
     static void registerGreek(QSqlDatabase &db);
@@ -121,6 +135,8 @@ private:
     bool m_open = false;
     bool m_createdNew = false;
     QString m_folder;
+    QString m_keptRoot;
+    QString m_startNote;
     QSqlDatabase m_db[2];
     int m_depth[2] = {0, 0};
     std::unordered_map<QString, Prepared> m_prepared[2];

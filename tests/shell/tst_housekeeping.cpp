@@ -3,6 +3,7 @@
 // reset screen behind its code, and the copy from the command line.
 #include "platform/AppContext.h"
 #include "shell/Backup.h"
+#include "data/RestoreJournal.h"
 #include "DataFilesSupport.h"
 #include "shell/Housekeeping.h"
 #include "ProgramFixture.h"
@@ -91,6 +92,67 @@ private slots:
             QVERIFY(p.ui.messages().isEmpty());
             QVERIFY(sharedOpen(p.dm())); // the menu command leaves the shared datasets open
         }
+    }
+
+    // The start after a restore that was cut short tells the user what became of it; a
+    // data folder emptied by one is refused rather than started anew.
+    void aRestoreCutShortIsToldAtTheNextStart_data()
+    {
+        QTest::addColumn<bool>("ready");
+        QTest::addColumn<int>("citizens");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("copies unfinished: undone") << false << 1 << "ακυρώθηκε";
+        QTest::newRow("copies whole: finished") << true << 0 << "ολοκληρώθηκε τώρα";
+    }
+    void aRestoreCutShortIsToldAtTheNextStart()
+    {
+        QFETCH(bool, ready);
+        QFETCH(int, citizens);
+        QFETCH(QString, told);
+        test::TestHome home;
+        const QString db = home.path("Db"), copy = home.path("Copy");
+        {
+            Program p(&home);
+            QVERIFY(p.start());
+            QVERIFY(DataBackup::run(db, copy).ok()); // the empty register
+            addCitizen(p.dm(), "ΠΑΠΑΣ");
+        }
+        // What a restore killed after its note leaves: the note and the copies beside the files.
+        RestoreJournal::Note note;
+        note.ready = ready;
+        note.keptFolder = home.path("Backup/BeforeRestore/2026-12-07_09-00-00");
+        note.names = DataFiles::names();
+        QVERIFY(RestoreJournal::write(db, note));
+        for (const QString &name : DataFiles::names())
+            QVERIFY(QFile::copy(copy + "/" + name, db + "/" + name + ".restore"));
+
+        Program p(&home);
+        QVERIFY(p.start());
+        QCOMPARE(p.ui.messages().size(), 1);
+        QVERIFY2(p.ui.messages().first().contains(told), qPrintable(p.ui.messages().first()));
+        QCOMPARE(p.ui.log.first().caption, QString("ΕΠΑΝΑΦΟΡΑ ΑΡΧΕΙΩΝ (RESTORE)"));
+        QCOMPARE(Store::instance().scalar("SELECT COUNT(*) FROM POLITES").toInt(), citizens);
+        QCOMPARE(test::filesIn(db).filter(".restore").size(), 0);
+        QVERIFY(!RestoreJournal::exists(db));
+    }
+
+    void anEmptiedDataFolderIsNotStartedAnew()
+    {
+        test::TestHome home;
+        {
+            Program p(&home);
+            QVERIFY(p.start());
+        }
+        const QString kept = home.path("Backup/BeforeRestore/2026-12-07_09-00-00");
+        QDir().mkpath(kept);
+        for (const QString &name : DataFiles::names())
+            QVERIFY(QFile::rename(home.path("Db/" + name), kept + "/" + name));
+        Program p(&home);
+        QVERIFY(!p.start());
+        QCOMPARE(p.ui.messages().size(), 1);
+        QVERIFY(p.ui.messages().first().contains("Δεν δημιουργήθηκε νέα βάση"));
+        QVERIFY(p.ui.messages().first().contains(QDir::toNativeSeparators(kept)));
+        QVERIFY(test::filesIn(home.path("Db")).isEmpty());
     }
 
     void menuBackupToANewFolderThenOverwriteQuestions()
