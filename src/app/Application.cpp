@@ -2,6 +2,7 @@
 
 #include "platform/AppContext.h"
 #include "shell/Backup.h"
+#include "shell/EntryKeys.h"
 #include "data/DataModule.h"
 #include "data/DbError.h"
 #include "data/LookupIndexes.h"
@@ -81,6 +82,11 @@ bool Application::startUp(const Options &options)
     }
     if (!m_store->startNote().isEmpty())
         ui().message(m_store->startNote(), "ΕΠΑΝΑΦΟΡΑ ΑΡΧΕΙΩΝ (RESTORE)", Ui::Icon::Warning);
+    // Keys kept as typed by an older register become digests now, after a copy of their file.
+    const QString keysProblem = keys::convertClearKeys(*m_store, keys::conversionBackupFolder());
+    if (!keysProblem.isEmpty())
+        ui().message("Δεν ήταν δυνατό να κρυπτογραφηθούν τα κλειδιά εισόδου: " + keysProblem, "DORVANI",
+                     Ui::Icon::Warning);
 
     ensureLookupIndexes(*m_store);
 

@@ -3,6 +3,7 @@
 #include "data/GreekText.h"
 #include "data/RestoreJournal.h"
 #include "data/SafeFiles.h"
+#include "data/ValidText.h"
 #include "data/Schema.h"
 #include "data/SqlText.h"
 
@@ -77,7 +78,7 @@ void greekKeyFn(sqlite3_context *ctx, int argc, sqlite3_value **argv)
 
 } // namespace
 
-QString sqlQuote(const QString &text) { return '\'' + QString(text).replace('\'', "''") + '\''; }
+QString sqlQuote(const QString &text) { return '\'' + validUnicode(text).replace('\'', "''") + '\''; }
 
 Store::Store(QObject *parent) : QObject(parent) {}
 
@@ -131,7 +132,7 @@ void Store::openConnection(Conn c, const QString &file)
     const QStringList pragmas =
         c == Main ? QStringList{"PRAGMA journal_mode=WAL", "PRAGMA synchronous=FULL", "PRAGMA foreign_keys=OFF",
                                 "PRAGMA cache_size=-32768", "PRAGMA temp_store=MEMORY"}
-                  : QStringList{"PRAGMA journal_mode=DELETE", "PRAGMA synchronous=FULL"};
+                  : QStringList{"PRAGMA journal_mode=DELETE", "PRAGMA synchronous=FULL", "PRAGMA secure_delete=ON"};
     for (const QString &p : pragmas)
         q.exec(p);
 }
@@ -188,6 +189,7 @@ void createFileAt(const QString &path, bool passwordsFile)
         }
     }
     QSqlDatabase::removeDatabase(name);
+    safefiles::ownerOnly(path);
     if (!error.isEmpty()) {
         QFile::remove(path);
         throw DbError(QString("Δεν ήταν δυνατό να δημιουργηθεί το αρχείο δεδομένων «%1»: %2")
@@ -207,6 +209,23 @@ void Store::open(const QString &dataFolder, const QString &keptRoot)
     m_createdNew = false;
     m_startNote.clear();
     safefiles::makeOwnerFolder(m_folder);
+    // A folder or file the program may not write to is not a damaged one: say so before
+    // anything else is tried on it.
+    const auto readOnly = [](const QString &path, bool folder) {
+        return DbError(QString(folder ? "Ο φάκελος δεδομένων «%1» είναι μόνο για ανάγνωση: το πρόγραμμα δεν μπορεί να "
+                                        "γράψει σε αυτόν. "
+                                      : "Το αρχείο δεδομένων «%1» είναι μόνο για ανάγνωση: το πρόγραμμα δεν μπορεί να "
+                                        "γράψει σε αυτό. ")
+                               .arg(QDir::toNativeSeparators(path))
+                           + "Τα αρχεία της βάσης δεν είναι κατεστραμμένα και δεν άλλαξε τίποτα σε αυτά· δώστε "
+                             "δικαίωμα εγγραφής και ξεκινήστε ξανά το πρόγραμμα.",
+                       DbError::ReadOnly);
+    };
+    if (::access(QFile::encodeName(m_folder).constData(), W_OK | X_OK) != 0)
+        throw readOnly(m_folder, true);
+    for (const QString &file : {mainFile(), passFile()})
+        if (QFileInfo::exists(file) && ::access(QFile::encodeName(file).constData(), W_OK) != 0)
+            throw readOnly(file, false);
     m_startNote = RestoreJournal::settle(m_folder);
     const QString mainNew = pendingName(mainFile());
     const QString passNew = pendingName(passFile());
@@ -271,6 +290,12 @@ void Store::open(const QString &dataFolder, const QString &keptRoot)
             if (!problem.isEmpty())
                 throw DbError(problem, DbError::Damaged);
         }
+        // Files from before are the owner's alone from now on, with what SQLite keeps beside them.
+        for (const QString &file : {mainFile(), passFile()}) {
+            safefiles::ownerOnly(file);
+            for (const QString &c : safefiles::companions(file))
+                safefiles::ownerOnly(c);
+        }
         try {
             openConnection(Main, mainFile());
             openConnection(Pass, passFile());
@@ -321,15 +346,15 @@ QSqlQuery Store::exec(const QString &sql, const QVariantList &binds, Conn c, con
 {
     QSqlQuery q(database(c));
     q.setForwardOnly(true);
-    const QString text = normaliseSql(sql);
+    const QString text = normaliseSql(validUnicode(sql));
     if (!q.prepare(text))
         throw errorFor(q.lastError());
     for (int i = 0; i < binds.size(); ++i)
-        q.bindValue(i, binds[i]);
+        q.bindValue(i, validValue(binds[i]));
     for (auto it = named.begin(); it != named.end(); ++it) {
         const QString name = it.key().startsWith(':') ? it.key() : ':' + it.key();
         if (text.contains(name, Qt::CaseInsensitive))
-            q.bindValue(name, it.value());
+            q.bindValue(name, validValue(it.value()));
     }
     if (!q.exec())
         throw errorFor(q.lastError());
@@ -352,7 +377,7 @@ Store::Prepared &Store::prepared(const QString &sql, Conn c)
         }
         Prepared p{QSqlQuery(database(c)), QString(), false, 0};
         p.query.setForwardOnly(true);
-        const QString text = normaliseSql(sql);
+        const QString text = normaliseSql(validUnicode(sql));
         if (!p.query.prepare(text))
             throw errorFor(p.query.lastError());
         p.write = isWrite(text);
@@ -366,7 +391,7 @@ Store::Prepared &Store::prepared(const QString &sql, Conn c)
 void Store::execPrepared(Prepared &p, const QVariantList &binds)
 {
     for (int i = 0; i < binds.size(); ++i)
-        p.query.bindValue(i, binds[i]);
+        p.query.bindValue(i, validValue(binds[i]));
     if (!p.query.exec()) {
         const DbError e = errorFor(p.query.lastError());
         p.query.finish();
@@ -534,9 +559,11 @@ QString Store::checkFile(const QString &path, bool passwordsFile, bool deep)
                 if (problem.isEmpty() && !missing.isEmpty())
                     problem = QString("Στο αρχείο δεδομένων «%1» λείπουν ή είναι ελλιπείς οι πίνακες: %2.")
                                   .arg(shown, missing.join(", "));
-                if (problem.isEmpty() && deep) {
+                if (problem.isEmpty()) {
+                    // Every page of the file is read: damage anywhere is found now, not at
+                    // some later count or save.
                     QSqlQuery ic(d);
-                    if (!ic.exec("PRAGMA integrity_check") || !ic.next()) {
+                    if (!ic.exec(deep ? "PRAGMA integrity_check" : "PRAGMA quick_check") || !ic.next()) {
                         problem = QString("Το αρχείο δεδομένων «%1» είναι κατεστραμμένο: %2")
                                       .arg(shown, engineText(ic.lastError()));
                     } else if (ic.value(0).toString() != "ok") {

@@ -93,8 +93,9 @@ public:
     static QStringList tablesOf(const QString &sql);
 
     // Checks that a file holds the tables of this program, readable. Returns an empty
-    // text when it does, otherwise a Greek message naming the file. With deep, the
-    // whole file is verified page by page.
+    // text when it does, otherwise a Greek message naming the file. Every page is read
+    // and its structure checked (PRAGMA quick_check); with deep, the indexes are also
+    // compared with their tables (PRAGMA integrity_check).
     static QString checkFile(const QString &path, bool passwordsFile, bool deep);
 
     // The temporary name a new file is made under until both files of a first start are

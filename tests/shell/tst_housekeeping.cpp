@@ -6,6 +6,7 @@
 #include "data/RestoreJournal.h"
 #include "DataFilesSupport.h"
 #include "shell/Housekeeping.h"
+#include "widgets/Access.h"
 #include "ProgramFixture.h"
 #include "widgets/Screens.h"
 #include "shell/UntDelTables.h"
@@ -57,6 +58,7 @@ private slots:
     {
         Program p;
         QVERIFY(p.start());
+        Access::setFull(true); // the special user's login
         for (const char *c : {"ΑΝΤΙΓΡΑΦΗ ΑΡΧΕΙΩΝ (BACKUP)", "ΕΠΑΝΑΦΟΡΑ ΑΡΧΕΙΩΝ (RESTORE)", "ΜΗΔΕΝΙΣΜΟΣ ΑΡΧΕΙΩΝ",
                               "ΡΥΘΜΙΣΕΙΣ", "ΟΡΙΣΜΟΣ ΧΡΗΣΤΗ", "ΓΕΝΙΚΑ"})
             QVERIFY2(p.main()->action(QString::fromUtf8(c))->isEnabled(), c);
@@ -78,6 +80,7 @@ private slots:
         for (const char *command : {"Backup", "Restore"}) {
             Program p;
             QVERIFY(p.start());
+            Access::setFull(true); // the special user's login
             p.ui.clearLog();
             if (QString(command) == "Restore")
                 p.ui.answers << true;
@@ -114,6 +117,7 @@ private slots:
         {
             Program p(&home);
             QVERIFY(p.start());
+            Access::setFull(true); // the special user's login
             QVERIFY(DataBackup::run(db, copy).ok()); // the empty register
             addCitizen(p.dm(), "ΠΑΠΑΣ");
         }
@@ -128,6 +132,7 @@ private slots:
 
         Program p(&home);
         QVERIFY(p.start());
+        Access::setFull(true); // the special user's login
         QCOMPARE(p.ui.messages().size(), 1);
         QVERIFY2(p.ui.messages().first().contains(told), qPrintable(p.ui.messages().first()));
         QCOMPARE(p.ui.log.first().caption, QString("ΕΠΑΝΑΦΟΡΑ ΑΡΧΕΙΩΝ (RESTORE)"));
@@ -142,6 +147,7 @@ private slots:
         {
             Program p(&home);
             QVERIFY(p.start());
+            Access::setFull(true); // the special user's login
         }
         const QString kept = home.path("Backup/BeforeRestore/2026-12-07_09-00-00");
         QDir().mkpath(kept);
@@ -155,10 +161,106 @@ private slots:
         QVERIFY(test::filesIn(home.path("Db")).isEmpty());
     }
 
+    // At start every page of the data files is read: a file with a damaged page gets the
+    // refusal of a damaged file; a folder or file the program may not write to gets its
+    // own message, which says that nothing is damaged. Nothing is written either way.
+    void startRefusesDamagedOrReadOnlyFiles_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("told");
+        QTest::addColumn<QString>("notTold");
+        QTest::newRow("a damaged page") << "page" << "είναι κατεστραμμένο" << "μόνο για ανάγνωση";
+        QTest::newRow("read-only folder") << "folder" << "Ο φάκελος δεδομένων" << "είναι κατεστραμμένο";
+        QTest::newRow("read-only keys' file") << "file" << "PASSWORDS.db» είναι μόνο για ανάγνωση"
+                                              << "είναι κατεστραμμένο";
+    }
+    void startRefusesDamagedOrReadOnlyFiles()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QString, told);
+        QFETCH(QString, notTold);
+        test::TestHome home;
+        const QString db = home.path("Db");
+        {
+            Program p(&home);
+            QVERIFY(p.start());
+            // Pages beyond those the table probes read: a table of the test's own, filled last.
+            Store::instance().exec("CREATE TABLE filler (x)");
+            for (int i = 0; i < 50; ++i)
+                Store::instance().exec("INSERT INTO filler VALUES (?)", {QByteArray(2000, char('a' + i % 26))});
+        }
+        // Undone whatever happens below: a file or folder made unchangeable, even for root.
+        struct Unfreeze {
+            QString path;
+            ~Unfreeze()
+            {
+                if (!path.isEmpty())
+                    QProcess::execute("chattr", {"-i", path});
+            }
+        } unfreeze;
+        if (fault == "page") {
+            QFile f(db + "/DORVANI.db");
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            const qint64 pageSize = 4096;
+            QVERIFY(f.size() > 10 * pageSize);
+            f.seek(f.size() - 2 * pageSize); // a page of the filler, in the middle of its tree
+            f.write(QByteArray(64, '\xff'));
+        } else {
+            unfreeze.path = fault == "folder" ? db : db + "/PASSWORDS.db";
+            if (QProcess::execute("chattr", {"+i", unfreeze.path}) != 0) {
+                unfreeze.path.clear();
+                QSKIP("chattr cannot make the file unchangeable here.");
+            }
+        }
+        // The files of the register (SQLite's own files of the check aside).
+        const auto dataFiles = [&] {
+            QStringList files = test::filesIn(db);
+            files.removeIf([](const QString &f) { return f.endsWith("-wal") || f.endsWith("-shm"); });
+            return files;
+        };
+        const QStringList before = dataFiles();
+        const QByteArray mainBefore = test::fileHash(db + "/DORVANI.db");
+        Program p(&home);
+        QVERIFY(!p.start());
+        QCOMPARE(p.ui.messages().size(), 1);
+        const QString m = p.ui.messages().first();
+        QVERIFY2(m.contains(told), qPrintable(m));
+        QVERIFY2(!m.contains(notTold), qPrintable(m));
+        QVERIFY(m.endsWith("Το πρόγραμμα θα τερματιστεί."));
+        if (fault != "page")
+            QVERIFY(m.contains("δεν είναι κατεστραμμένα"));
+        QCOMPARE(dataFiles(), before);
+        QCOMPARE(test::fileHash(db + "/DORVANI.db"), mainBefore);
+    }
+
+    // Backup from the menu, restore and reset need the special user's login; the backup
+    // offered on exit does not.
+    void housekeepingNeedsFullAccess()
+    {
+        Program p;
+        QVERIFY(p.start());
+        QVERIFY(!Access::full());
+        for (const char *command : {"Backup", "Restore", "TDelTablesDlg"}) {
+            p.ui.clearLog();
+            if (QString(command) == "TDelTablesDlg")
+                p.main()->resetFiles();
+            else
+                Screens::run(command);
+            QCOMPARE(p.ui.messages(), QStringList{"Η πρόσβαση δεν επιτρέπεται!"});
+            QCOMPARE(p.ui.log.size(), 1); // no folder, question, code or dialog
+        }
+        p.ui.clearLog();
+        p.ui.folders << QString(); // cancelled
+        Screens::run("BackupOnExit");
+        QCOMPARE(p.ui.log.size(), 1);
+        QCOMPARE(p.ui.log.first().kind, QString("folder"));
+    }
+
     void menuBackupToANewFolderThenOverwriteQuestions()
     {
         Program p;
         QVERIFY(p.start());
+        Access::setFull(true); // the special user's login
         addCitizen(p.dm(), "ΠΑΠΑΣ");
         const QString target = p.home->path("Usb/Nightly");
         p.ui.folders << target;
@@ -195,6 +297,7 @@ private slots:
     {
         Program p;
         QVERIFY(p.start());
+        Access::setFull(true); // the special user's login
         addCitizen(p.dm(), "ΓΕΩΡΓΙΟΥ");
         const QString target = p.home->path("Exit");
         QDir().mkpath(target);
@@ -220,6 +323,7 @@ private slots:
     {
         Program p;
         QVERIFY(p.start());
+        Access::setFull(true); // the special user's login
         p.main()->openChild("SomeWorkFrm", [] {
             auto *w = new QWidget;
             w->setObjectName("SomeWorkFrm");
@@ -247,6 +351,7 @@ private slots:
     {
         Program p;
         QVERIFY(p.start());
+        Access::setFull(true); // the special user's login
         addCitizen(p.dm(), "ΚΩΣΤΑΣ");
         const QString empty = p.home->path("Empty");
         QDir().mkpath(empty);
@@ -264,6 +369,7 @@ private slots:
     {
         Program p;
         QVERIFY(p.start());
+        Access::setFull(true); // the special user's login
         addCitizen(p.dm(), "ΚΑΚΟΣ");
         const QString bad = p.home->path("Bad");
         QDir().mkpath(bad);
@@ -287,6 +393,7 @@ private slots:
     {
         Program p;
         QVERIFY(p.start());
+        Access::setFull(true); // the special user's login
         addCitizen(p.dm(), "ΠΡΩΤΟΣ");
         const QString copy = p.home->path("Copy");
         QVERIFY(DataBackup::run(AppPaths::db(), copy).ok());
@@ -338,6 +445,7 @@ private slots:
     {
         Program p;
         QVERIFY(p.start());
+        Access::setFull(true); // the special user's login
         addCitizen(p.dm(), "ΣΒΗΣΤΟΣ");
         Store::instance().exec("INSERT INTO Synypops (Synypops, Votes) VALUES ('ΣΥΝΥΠΟΨΗΦΙΟΣ Α', 0)");
         Store::instance().exec("INSERT INTO NOMOI (NOMOS) VALUES ('ΑΡΚΑΔΙΑΣ')");
@@ -393,6 +501,7 @@ private slots:
         {
             Program p(&home);
             QVERIFY(p.start());
+            Access::setFull(true); // the special user's login
             addCitizen(p.dm(), "ΝΥΧΤΕΡΙΝΟΣ");
 
             // While the program runs and has just written a row.
