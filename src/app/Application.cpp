@@ -80,6 +80,13 @@ bool Application::startUp(const Options &options)
         ui().message(e.message() + "\n\nΤο πρόγραμμα θα τερματιστεί.", "DORVANI", Ui::Icon::Error);
         return false;
     }
+    // A damaged page found by the check that reads the whole files beside the start ends
+    // the program with the refusal of a damaged file; no write has been let through.
+    QObject::connect(m_store.get(), &Store::pageCheckFailed, m_store.get(), [this](const QString &problem) {
+        ui().message(problem + "\n\nΤο πρόγραμμα θα τερματιστεί.", "DORVANI", Ui::Icon::Error);
+        if (m_main)
+            m_main->endProgram();
+    });
     if (!m_store->startNote().isEmpty())
         ui().message(m_store->startNote(), "ΕΠΑΝΑΦΟΡΑ ΑΡΧΕΙΩΝ (RESTORE)", Ui::Icon::Warning);
     // Keys kept as typed by an older register become digests now, after a copy of their file.

@@ -13,6 +13,7 @@
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlRecord>
+#include <QPointer>
 #include <QUuid>
 
 #include <sqlite3.h>
@@ -286,7 +287,7 @@ void Store::open(const QString &dataFolder, const QString &keptRoot)
                                    QDir::toNativeSeparators(m_folder)),
                           DbError::Damaged);
         for (const auto &[file, isPass] : {std::pair{mainFile(), false}, std::pair{passFile(), true}}) {
-            const QString problem = checkFile(file, isPass, false);
+            const QString problem = checkFile(file, isPass, false, false);
             if (!problem.isEmpty())
                 throw DbError(problem, DbError::Damaged);
         }
@@ -306,12 +307,49 @@ void Store::open(const QString &dataFolder, const QString &keptRoot)
     }
     m_open = true;
     g_instance = this;
+    if (!m_createdNew)
+        startPageCheck();
+}
+
+void Store::startPageCheck()
+{
+    // Reading every page of a large register takes seconds: it is done beside the start,
+    // and the first write waits for it (awaitPageCheck).
+    const QString main = mainFile(), pass = passFile();
+    m_pageCheck = std::async(std::launch::async, [main, pass, this] {
+                      QString problem = checkFile(main, false, false, true);
+                      if (problem.isEmpty())
+                          problem = checkFile(pass, true, false, true);
+                      if (!problem.isEmpty())
+                          QMetaObject::invokeMethod(
+                              this, [this, problem] { emit pageCheckFailed(problem); }, Qt::QueuedConnection);
+                      return problem;
+                  }).share();
+}
+
+QString Store::pageCheckResult()
+{
+    if (!m_pageCheck.valid())
+        return {};
+    return m_pageCheck.get();
+}
+
+void Store::awaitPageCheck()
+{
+    if (!m_pageCheck.valid())
+        return;
+    const QString problem = m_pageCheck.get();
+    if (!problem.isEmpty())
+        throw DbError(problem, DbError::Damaged);
 }
 
 void Store::close()
 {
     if (m_open)
         emit aboutToClose(); // background passes stop on it
+    if (m_pageCheck.valid())
+        m_pageCheck.wait(); // it reads the files: they stay until it is done
+    m_pageCheck = {};
     for (Conn c : {Main, Pass}) {
         m_prepared[c].clear();
         if (m_db[c].isValid()) {
@@ -356,6 +394,8 @@ QSqlQuery Store::exec(const QString &sql, const QVariantList &binds, Conn c, con
         if (text.contains(name, Qt::CaseInsensitive))
             q.bindValue(name, validValue(it.value()));
     }
+    if (isWrite(text) || text.startsWith("CREATE", Qt::CaseInsensitive) || text.startsWith("DROP", Qt::CaseInsensitive))
+        awaitPageCheck();
     if (!q.exec())
         throw errorFor(q.lastError());
     if (isWrite(text))
@@ -410,6 +450,7 @@ void Store::finishPrepared(Prepared &p)
 
 Store::Written Store::run(const QString &sql, const QVariantList &binds, Conn c)
 {
+    awaitPageCheck();
     Prepared &p = prepared(sql, c);
     execPrepared(p, binds);
     const Written w{p.query.numRowsAffected(), p.query.lastInsertId()};
@@ -437,6 +478,7 @@ QVariant Store::scalar(const QString &sql, const QVariantList &binds, Conn c, co
 
 void Store::begin(Conn c)
 {
+    awaitPageCheck();
     QSqlQuery q(database(c));
     const bool ok = m_depth[c] == 0 ? q.exec("BEGIN IMMEDIATE") : q.exec(QString("SAVEPOINT sp%1").arg(m_depth[c]));
     if (!ok)
@@ -494,7 +536,7 @@ bool Store::isWrite(const QString &sql) { return sqltext::isWrite(sql); }
 QString Store::writtenTable(const QString &sql) { return sqltext::writtenTable(sql); }
 QStringList Store::tablesOf(const QString &sql) { return sqltext::tablesOf(sql); }
 
-QString Store::checkFile(const QString &path, bool passwordsFile, bool deep)
+QString Store::checkFile(const QString &path, bool passwordsFile, bool deep, bool pages)
 {
     const QString shown = QDir::toNativeSeparators(path);
     QFile f(path);
@@ -559,7 +601,7 @@ QString Store::checkFile(const QString &path, bool passwordsFile, bool deep)
                 if (problem.isEmpty() && !missing.isEmpty())
                     problem = QString("Στο αρχείο δεδομένων «%1» λείπουν ή είναι ελλιπείς οι πίνακες: %2.")
                                   .arg(shown, missing.join(", "));
-                if (problem.isEmpty()) {
+                if (problem.isEmpty() && (pages || deep)) {
                     // Every page of the file is read: damage anywhere is found now, not at
                     // some later count or save.
                     QSqlQuery ic(d);

@@ -13,6 +13,7 @@
 #include <QString>
 #include <QVariant>
 
+#include <future>
 #include <unordered_map>
 
 namespace dorvani {
@@ -96,7 +97,14 @@ public:
     // text when it does, otherwise a Greek message naming the file. Every page is read
     // and its structure checked (PRAGMA quick_check); with deep, the indexes are also
     // compared with their tables (PRAGMA integrity_check).
-    static QString checkFile(const QString &path, bool passwordsFile, bool deep);
+    // Without pages (and without deep) only the tables are checked.
+    static QString checkFile(const QString &path, bool passwordsFile, bool deep, bool pages = true);
+
+    // open() checks the tables of the files at once and reads every page of them beside
+    // the start; the first write (or transaction) waits for that check and is refused
+    // (DbError, Damaged) when it failed, which pageCheckFailed also tells. The result,
+    // waited for: an empty text or the Greek message.
+    QString pageCheckResult();
 
     // The temporary name a new file is made under until both files of a first start are
     // complete.
@@ -118,10 +126,13 @@ public:
 
 signals:
     void tableChanged(const QString &table);
+    void pageCheckFailed(const QString &message);
     void aboutToClose();
 
 private:
     void openConnection(Conn c, const QString &file);
+    void startPageCheck();
+    void awaitPageCheck();
     struct Prepared {
         QSqlQuery query;
         QString table; // the table a writing statement changes
@@ -144,6 +155,7 @@ private:
     quint64 m_useCount = 0;
     QSet<QString> m_touched[2];
     quint64 m_generation = 0;
+    std::shared_future<QString> m_pageCheck;
 };
 
 // Commits on commit(), rolls back when left without it (an error thrown midway).
