@@ -238,6 +238,8 @@ int generateRegister(const GeneratorOptions &o, const std::function<void(int, in
     const int batch = 2000;
     int done = 0;
     while (done < o.citizens) {
+        if (done > 0)
+            Store::crashPoint("generator-citizens");
         Transaction tx(s);
         const int end = qMin(o.citizens, done + batch);
         for (; done < end; ++done) {

@@ -4,6 +4,10 @@
 #include "RegisterGenerator.h"
 #include "data/Store.h"
 #include "data/LookupIndexes.h"
+#include "data/SafeFiles.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -41,22 +45,47 @@ int main(int argc, char **argv)
     }
     AppPaths::setHome(parser.value(home));
     AppPaths::ensureFolders();
-    Store store;
     QElapsedTimer t;
     t.start();
+    // A folder without a register is filled in a work folder beside it, whose files move
+    // into place only when complete: a run cut short leaves the data folder as it was, and
+    // the next run starts that work afresh. A register already in place is filled directly.
+    const QString db = AppPaths::db();
+    const bool inPlace = QFileInfo::exists(QDir(db).filePath(Store::mainFileName))
+        || QFileInfo::exists(QDir(db).filePath(Store::passFileName));
+    const QString work = QDir(db).filePath(".generating");
+    if (!inPlace)
+        QDir(work).removeRecursively();
+    int n = 0;
     try {
-        store.open(AppPaths::db());
-        const int n = tools::generateRegister(o, [&](int done, int total) {
+        Store store;
+        store.open(inPlace ? db : work);
+        n = tools::generateRegister(o, [&](int done, int total) {
             std::fprintf(stdout, "\r%d / %d πολίτες (%.0f s)", done, total, t.elapsed() / 1000.0);
             std::fflush(stdout);
         });
         // The lookup indexes are built once at the end, faster than row by row.
         LookupIndexes::ensure(store);
-        std::fprintf(stdout, "\nΓράφτηκαν %d πολίτες σε %.1f s στο %s\n", n, t.elapsed() / 1000.0,
-                     qPrintable(store.mainFile()));
+        store.close();
+        if (!inPlace) {
+            // As a first start does: the keys' file waits under its temporary name until the
+            // main file is in place, and the next open finishes a move cut short between.
+            const QString mainFile = QDir(db).filePath(Store::mainFileName);
+            const QString passFile = QDir(db).filePath(Store::passFileName);
+            const bool moved = safefiles::replace(QDir(work).filePath(Store::passFileName), Store::pendingName(passFile))
+                && safefiles::replace(QDir(work).filePath(Store::mainFileName), mainFile);
+            Store::crashPoint("generator-main-in-place");
+            if (!moved || !safefiles::replace(Store::pendingName(passFile), passFile))
+                throw DbError(QString("Δεν ήταν δυνατό να μεταφερθούν τα αρχεία του μητρώου στο φάκελο «%1».")
+                                  .arg(QDir::toNativeSeparators(db)));
+            safefiles::syncFolder(db);
+            QDir(work).removeRecursively();
+        }
     } catch (const DbError &e) {
         std::fprintf(stderr, "\n%s\n", e.message().toUtf8().constData());
         return 1;
     }
+    std::fprintf(stdout, "\nΓράφτηκαν %d πολίτες σε %.1f s στο %s\n", n, t.elapsed() / 1000.0,
+                 qPrintable(QDir(db).filePath(Store::mainFileName)));
     return 0;
 }

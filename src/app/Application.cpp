@@ -2,6 +2,7 @@
 
 #include "platform/AppContext.h"
 #include "shell/Backup.h"
+#include "shell/EntryKeys.h"
 #include "data/DataModule.h"
 #include "data/DbError.h"
 #include "data/GreekRegister.h"
@@ -123,12 +124,26 @@ bool Application::startUp(const Options &options)
     }
     m_store = std::make_unique<Store>();
     try {
-        m_store->open(AppPaths::db());
+        m_store->open(AppPaths::db(), DataFiles::keptRoot());
     } catch (const DbError &e) {
         m_store.reset();
         ui().message(e.message() + "\n\nΤο πρόγραμμα θα τερματιστεί.", "DORVANI", Ui::Icon::Error);
         return false;
     }
+    // A damaged page found by the check that reads the whole files beside the start ends
+    // the program with the refusal of a damaged file; no write has been let through.
+    QObject::connect(m_store.get(), &Store::pageCheckFailed, m_store.get(), [this](const QString &problem) {
+        ui().message(problem + "\n\nΤο πρόγραμμα θα τερματιστεί.", "DORVANI", Ui::Icon::Error);
+        if (m_main)
+            m_main->endProgram();
+    });
+    if (!m_store->startNote().isEmpty())
+        ui().message(m_store->startNote(), "ΕΠΑΝΑΦΟΡΑ ΑΡΧΕΙΩΝ (RESTORE)", Ui::Icon::Warning);
+    // Keys kept as typed by an older register become digests now, after a copy of their file.
+    const QString keysProblem = keys::convertClearKeys(*m_store, keys::conversionBackupFolder());
+    if (!keysProblem.isEmpty())
+        ui().message("Δεν ήταν δυνατό να κρυπτογραφηθούν τα κλειδιά εισόδου: " + keysProblem, "DORVANI",
+                     Ui::Icon::Warning);
 
     ensureLookupIndexes(*m_store);
     firstStartOfVersion(*m_store, options.starterData);

@@ -1,6 +1,7 @@
 #include "data/BackgroundAggregate.h"
 
 #include "data/Dataset.h"
+#include "data/ValidText.h"
 #include "data/Store.h"
 
 #include <QCoreApplication>
@@ -56,13 +57,13 @@ BackgroundAggregate::BackgroundAggregate(Dataset *ds, const QStringList &express
                 }
                 QSqlQuery q(d);
                 q.setForwardOnly(true);
-                if (!shared->cancelled && q.prepare(sql)) {
+                if (!shared->cancelled && q.prepare(validUnicode(sql))) {
                     for (int i = 0; i < st.binds.size(); ++i)
-                        q.bindValue(i, st.binds[i]);
+                        q.bindValue(i, validValue(st.binds[i]));
                     for (auto it = st.named.begin(); it != st.named.end(); ++it) {
                         const QString n = it.key().startsWith(':') ? it.key() : ':' + it.key();
                         if (sql.contains(n, Qt::CaseInsensitive))
-                            q.bindValue(n, it.value());
+                            q.bindValue(n, validValue(it.value()));
                     }
                     if (q.exec() && q.next())
                         for (int i = 0; i < q.record().count(); ++i)

@@ -9,7 +9,7 @@ namespace dorvani {
 
 class DbError : public std::runtime_error {
 public:
-    enum Kind { General, KeyViolation, NotFound, Damaged };
+    enum Kind { General, KeyViolation, NotFound, Damaged, ReadOnly };
 
     explicit DbError(const QString &message, Kind kind = General)
         : std::runtime_error(message.toStdString()), m_message(message), m_kind(kind) {}

@@ -2,6 +2,7 @@
 
 #include "data/DbError.h"
 #include "data/SqlText.h"
+#include "data/ValidText.h"
 
 #include <QDate>
 #include <QHash>
@@ -232,7 +233,7 @@ QVector<TableDef> buildTables()
                     "AUTONUM:A"},
                    split("TIMENOW DATENOW FULLNAME FIRSTNAME CATEGORY"),
                    {{"DATE_AND_TIME", split("TIMENOW DATENOW FULLNAME"), false, true}});
-    TableDef pass = makeTable("PASSWORDS", "PASSWORDS.db", {"IsForAll:S", "Password:T20"}, split("IsForAll"));
+    TableDef pass = makeTable("PASSWORDS", "PASSWORDS.db", {"IsForAll:S", "Password:T120"}, split("IsForAll"));
     pass.ownFile = true;
     t << pass;
     return t;
@@ -348,7 +349,7 @@ QVariant Schema::toStored(const FieldDef &def, const QVariant &v, bool fit)
     switch (kind) {
     case FieldKind::Text:
     case FieldKind::Memo: {
-        const QString s = v.isNull() ? QString("") : v.toString();
+        const QString s = v.isNull() ? QString("") : validUnicode(v.toString());
         const QString out = fit && kind == FieldKind::Text ? fitText(def, s) : s;
         return out.isNull() ? QString("") : out; // a text field is never null
     }
@@ -447,7 +448,7 @@ QString Schema::fitText(const FieldDef &f, const QString &value)
     if (f.width <= 0 || value.size() <= f.width)
         return value;
     if (!f.numberList)
-        return value.left(f.width);
+        return leftWhole(value, f.width); // whole characters: a pair is never split
     // Keep whole items only: cut at the last comma that leaves the list within the width.
     const int comma = int(value.lastIndexOf(',', f.width));
     return comma <= 0 ? QString("") : value.left(comma);

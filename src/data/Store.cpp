@@ -1,6 +1,9 @@
 #include "data/Store.h"
 
 #include "data/GreekText.h"
+#include "data/RestoreJournal.h"
+#include "data/SafeFiles.h"
+#include "data/ValidText.h"
 #include "data/Schema.h"
 #include "data/SqlText.h"
 
@@ -10,6 +13,7 @@
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlRecord>
+#include <QPointer>
 #include <QUuid>
 
 #include <sqlite3.h>
@@ -75,7 +79,7 @@ void greekKeyFn(sqlite3_context *ctx, int argc, sqlite3_value **argv)
 
 } // namespace
 
-QString sqlQuote(const QString &text) { return '\'' + QString(text).replace('\'', "''") + '\''; }
+QString sqlQuote(const QString &text) { return '\'' + validUnicode(text).replace('\'', "''") + '\''; }
 
 Store::Store(QObject *parent) : QObject(parent) {}
 
@@ -129,17 +133,19 @@ void Store::openConnection(Conn c, const QString &file)
     const QStringList pragmas =
         c == Main ? QStringList{"PRAGMA journal_mode=WAL", "PRAGMA synchronous=FULL", "PRAGMA foreign_keys=OFF",
                                 "PRAGMA cache_size=-32768", "PRAGMA temp_store=MEMORY"}
-                  : QStringList{"PRAGMA journal_mode=DELETE", "PRAGMA synchronous=FULL"};
+                  : QStringList{"PRAGMA journal_mode=DELETE", "PRAGMA synchronous=FULL", "PRAGMA secure_delete=ON"};
     for (const QString &p : pragmas)
         q.exec(p);
 }
 
+#ifdef DORVANI_CRASH_POINTS
 void Store::crashPoint(const char *step)
 {
     static const QByteArray wanted = qgetenv("DORVANI_CRASH_AT");
     if (!wanted.isEmpty() && wanted == step)
         ::_exit(70);
 }
+#endif
 
 namespace {
 
@@ -184,6 +190,7 @@ void createFileAt(const QString &path, bool passwordsFile)
         }
     }
     QSqlDatabase::removeDatabase(name);
+    safefiles::ownerOnly(path);
     if (!error.isEmpty()) {
         QFile::remove(path);
         throw DbError(QString("Δεν ήταν δυνατό να δημιουργηθεί το αρχείο δεδομένων «%1»: %2")
@@ -195,12 +202,32 @@ void createFileAt(const QString &path, bool passwordsFile)
 
 QString Store::pendingName(const QString &file) { return file + ".new"; }
 
-void Store::open(const QString &dataFolder)
+void Store::open(const QString &dataFolder, const QString &keptRoot)
 {
     close();
     m_folder = QDir(dataFolder).absolutePath();
+    m_keptRoot = keptRoot;
     m_createdNew = false;
-    QDir().mkpath(m_folder);
+    m_startNote.clear();
+    safefiles::makeOwnerFolder(m_folder);
+    // A folder or file the program may not write to is not a damaged one: say so before
+    // anything else is tried on it.
+    const auto readOnly = [](const QString &path, bool folder) {
+        return DbError(QString(folder ? "Ο φάκελος δεδομένων «%1» είναι μόνο για ανάγνωση: το πρόγραμμα δεν μπορεί να "
+                                        "γράψει σε αυτόν. "
+                                      : "Το αρχείο δεδομένων «%1» είναι μόνο για ανάγνωση: το πρόγραμμα δεν μπορεί να "
+                                        "γράψει σε αυτό. ")
+                               .arg(QDir::toNativeSeparators(path))
+                           + "Τα αρχεία της βάσης δεν είναι κατεστραμμένα και δεν άλλαξε τίποτα σε αυτά· δώστε "
+                             "δικαίωμα εγγραφής και ξεκινήστε ξανά το πρόγραμμα.",
+                       DbError::ReadOnly);
+    };
+    if (::access(QFile::encodeName(m_folder).constData(), W_OK | X_OK) != 0)
+        throw readOnly(m_folder, true);
+    for (const QString &file : {mainFile(), passFile()})
+        if (QFileInfo::exists(file) && ::access(QFile::encodeName(file).constData(), W_OK) != 0)
+            throw readOnly(file, false);
+    m_startNote = RestoreJournal::settle(m_folder);
     const QString mainNew = pendingName(mainFile());
     const QString passNew = pendingName(passFile());
     bool mainExists = QFileInfo::exists(mainFile());
@@ -217,6 +244,21 @@ void Store::open(const QString &dataFolder)
     }
 
     if (!mainExists && !passExists) {
+        // The files of a restore cut short are the office's data: never start over them.
+        const QStringList copies = RestoreJournal::strayCopies(m_folder);
+        if (!copies.isEmpty())
+            throw DbError(QString("Ο φάκελος «%1» δεν έχει τα αρχεία της βάσης, αλλά έχει αρχεία μιας επαναφοράς "
+                                  "που δεν ολοκληρώθηκε (%2). Δεν δημιουργήθηκε νέα βάση, για να μη χαθούν "
+                                  "δεδομένα· επαναφέρετε τα αρχεία από αντίγραφο ασφαλείας.")
+                              .arg(QDir::toNativeSeparators(m_folder), copies.join(", ")),
+                          DbError::Damaged);
+        const QStringList kept = RestoreJournal::keptSets(m_keptRoot);
+        if (!kept.isEmpty())
+            throw DbError(QString("Ο φάκελος «%1» δεν έχει τα αρχεία της βάσης, ενώ μια επαναφορά φύλαξε αρχεία "
+                                  "στο φάκελο «%2». Δεν δημιουργήθηκε νέα βάση, για να μη χαθούν δεδομένα· "
+                                  "επαναφέρετε τα αρχεία από εκείνο το φάκελο ή από αντίγραφο ασφαλείας.")
+                              .arg(QDir::toNativeSeparators(m_folder), QDir::toNativeSeparators(kept.first())),
+                          DbError::Damaged);
         // Nothing in place: only our own half-made files may be here, and they are made anew.
         createFileAt(mainNew, false);
         createFileAt(passNew, true);
@@ -245,9 +287,15 @@ void Store::open(const QString &dataFolder)
                                    QDir::toNativeSeparators(m_folder)),
                           DbError::Damaged);
         for (const auto &[file, isPass] : {std::pair{mainFile(), false}, std::pair{passFile(), true}}) {
-            const QString problem = checkFile(file, isPass, false);
+            const QString problem = checkFile(file, isPass, false, false);
             if (!problem.isEmpty())
                 throw DbError(problem, DbError::Damaged);
+        }
+        // Files from before are the owner's alone from now on, with what SQLite keeps beside them.
+        for (const QString &file : {mainFile(), passFile()}) {
+            safefiles::ownerOnly(file);
+            for (const QString &c : safefiles::companions(file))
+                safefiles::ownerOnly(c);
         }
         try {
             openConnection(Main, mainFile());
@@ -265,6 +313,40 @@ void Store::open(const QString &dataFolder)
         close();
         throw;
     }
+    if (!m_createdNew)
+        startPageCheck();
+}
+
+void Store::startPageCheck()
+{
+    // Reading every page of a large register takes seconds: it is done beside the start,
+    // and the first write waits for it (awaitPageCheck).
+    const QString main = mainFile(), pass = passFile();
+    m_pageCheck = std::async(std::launch::async, [main, pass, this] {
+                      QString problem = checkFile(main, false, false, true);
+                      if (problem.isEmpty())
+                          problem = checkFile(pass, true, false, true);
+                      if (!problem.isEmpty())
+                          QMetaObject::invokeMethod(
+                              this, [this, problem] { emit pageCheckFailed(problem); }, Qt::QueuedConnection);
+                      return problem;
+                  }).share();
+}
+
+QString Store::pageCheckResult()
+{
+    if (!m_pageCheck.valid())
+        return {};
+    return m_pageCheck.get();
+}
+
+void Store::awaitPageCheck()
+{
+    if (!m_pageCheck.valid())
+        return;
+    const QString problem = m_pageCheck.get();
+    if (!problem.isEmpty())
+        throw DbError(problem, DbError::Damaged);
 }
 
 void Store::addMissingColumns()
@@ -294,6 +376,9 @@ void Store::close()
 {
     if (m_open)
         emit aboutToClose(); // background passes stop on it
+    if (m_pageCheck.valid())
+        m_pageCheck.wait(); // it reads the files: they stay until it is done
+    m_pageCheck = {};
     for (Conn c : {Main, Pass}) {
         m_prepared[c].clear();
         if (m_db[c].isValid()) {
@@ -328,16 +413,18 @@ QSqlQuery Store::exec(const QString &sql, const QVariantList &binds, Conn c, con
 {
     QSqlQuery q(database(c));
     q.setForwardOnly(true);
-    const QString text = normaliseSql(sql);
+    const QString text = normaliseSql(validUnicode(sql));
     if (!q.prepare(text))
         throw errorFor(q.lastError());
     for (int i = 0; i < binds.size(); ++i)
-        q.bindValue(i, binds[i]);
+        q.bindValue(i, validValue(binds[i]));
     for (auto it = named.begin(); it != named.end(); ++it) {
         const QString name = it.key().startsWith(':') ? it.key() : ':' + it.key();
         if (text.contains(name, Qt::CaseInsensitive))
-            q.bindValue(name, it.value());
+            q.bindValue(name, validValue(it.value()));
     }
+    if (isWrite(text) || text.startsWith("CREATE", Qt::CaseInsensitive) || text.startsWith("DROP", Qt::CaseInsensitive))
+        awaitPageCheck();
     if (!q.exec())
         throw errorFor(q.lastError());
     if (isWrite(text))
@@ -351,7 +438,7 @@ Store::Prepared &Store::prepared(const QString &sql, Conn c)
     if (!held) {
         Prepared p{QSqlQuery(database(c)), QString(), false};
         p.query.setForwardOnly(true);
-        const QString text = normaliseSql(sql);
+        const QString text = normaliseSql(validUnicode(sql));
         if (!p.query.prepare(text))
             throw errorFor(p.query.lastError());
         p.write = isWrite(text);
@@ -364,7 +451,7 @@ Store::Prepared &Store::prepared(const QString &sql, Conn c)
 void Store::execPrepared(Prepared &p, const QVariantList &binds)
 {
     for (int i = 0; i < binds.size(); ++i)
-        p.query.bindValue(i, binds[i]);
+        p.query.bindValue(i, validValue(binds[i]));
     if (!p.query.exec()) {
         const DbError e = errorFor(p.query.lastError());
         p.query.finish();
@@ -383,6 +470,7 @@ void Store::finishPrepared(Prepared &p)
 
 Store::Written Store::run(const QString &sql, const QVariantList &binds, Conn c)
 {
+    awaitPageCheck();
     Prepared &p = prepared(sql, c);
     execPrepared(p, binds);
     const Written w{p.query.numRowsAffected(), p.query.lastInsertId()};
@@ -410,6 +498,7 @@ QVariant Store::scalar(const QString &sql, const QVariantList &binds, Conn c, co
 
 void Store::begin(Conn c)
 {
+    awaitPageCheck();
     QSqlQuery q(database(c));
     const bool ok = m_depth[c] == 0 ? q.exec("BEGIN IMMEDIATE") : q.exec(QString("SAVEPOINT sp%1").arg(m_depth[c]));
     if (!ok)
@@ -467,7 +556,7 @@ bool Store::isWrite(const QString &sql) { return sqltext::isWrite(sql); }
 QString Store::writtenTable(const QString &sql) { return sqltext::writtenTable(sql); }
 QStringList Store::tablesOf(const QString &sql) { return sqltext::tablesOf(sql); }
 
-QString Store::checkFile(const QString &path, bool passwordsFile, bool deep)
+QString Store::checkFile(const QString &path, bool passwordsFile, bool deep, bool pages)
 {
     const QString shown = QDir::toNativeSeparators(path);
     QFile f(path);
@@ -532,9 +621,11 @@ QString Store::checkFile(const QString &path, bool passwordsFile, bool deep)
                 if (problem.isEmpty() && !missing.isEmpty())
                     problem = QString("Στο αρχείο δεδομένων «%1» λείπουν ή είναι ελλιπείς οι πίνακες: %2.")
                                   .arg(shown, missing.join(", "));
-                if (problem.isEmpty() && deep) {
+                if (problem.isEmpty() && (pages || deep)) {
+                    // Every page of the file is read: damage anywhere is found now, not at
+                    // some later count or save.
                     QSqlQuery ic(d);
-                    if (!ic.exec("PRAGMA integrity_check") || !ic.next()) {
+                    if (!ic.exec(deep ? "PRAGMA integrity_check" : "PRAGMA quick_check") || !ic.next()) {
                         problem = QString("Το αρχείο δεδομένων «%1» είναι κατεστραμμένο: %2")
                                       .arg(shown, engineText(ic.lastError()));
                     } else if (ic.value(0).toString() != "ok") {

@@ -14,6 +14,7 @@
 #include <QString>
 #include <QVariant>
 
+#include <future>
 #include <unordered_map>
 
 namespace dorvani {
@@ -37,7 +38,10 @@ public:
 
     // Opens the data folder: when it holds no database the forty tables are created empty;
     // otherwise the files are checked first and nothing is written to a file that fails.
-    void open(const QString &dataFolder);
+    // A restore cut short is finished or undone first (startNote() tells which). No new
+    // database is made while copies of a restore wait in the folder or a set of files
+    // kept by a restore lies under keptRoot: the folder is refused instead.
+    void open(const QString &dataFolder, const QString &keptRoot = {});
     void close();
     bool isOpen() const { return m_open; }
     QString dataFolder() const { return m_folder; }
@@ -48,6 +52,10 @@ public:
     // The layout version the main file was last brought to (Schema::version when made now).
     int fileVersion();
     void setFileVersion(int version);
+    // What the last open() did that the user should hear of (a restore finished or
+    // undone), in Greek; empty otherwise.
+    QString startNote() const { return m_startNote; }
+    QString keptRoot() const { return m_keptRoot; }
 
     QSqlDatabase database(Conn c = Main) const;
     static Conn connectionFor(const QString &table);
@@ -90,29 +98,47 @@ public:
     static QStringList tablesOf(const QString &sql);
 
     // Checks that a file holds the tables of this program, readable. Returns an empty
-    // text when it does, otherwise a Greek message naming the file. With deep, the
-    // whole file is verified page by page.
-    static QString checkFile(const QString &path, bool passwordsFile, bool deep);
+    // text when it does, otherwise a Greek message naming the file. Every page is read
+    // and its structure checked (PRAGMA quick_check); with deep, the indexes are also
+    // compared with their tables (PRAGMA integrity_check).
+    // Without pages (and without deep) only the tables are checked.
+    static QString checkFile(const QString &path, bool passwordsFile, bool deep, bool pages = true);
+
+    // open() checks the tables of the files at once and reads every page of them beside
+    // the start; the first write (or transaction) waits for that check and is refused
+    // (DbError, Damaged) when it failed, which pageCheckFailed also tells. The result,
+    // waited for: an empty text or the Greek message.
+    QString pageCheckResult();
 
     // The temporary name a new file is made under until both files of a first start are
     // complete.
     static QString pendingName(const QString &file);
 
-    // In a run whose environment names this step in DORVANI_CRASH_AT the process ends here
-    // at once, as a crash would: the tests kill the program at every step this way.
+    // In a test build (DORVANI_CRASH_POINTS), a run whose environment names this step in
+    // DORVANI_CRASH_AT ends here at once, as a crash would: the tests kill the program at
+    // every step this way. A release build has no such switch.
+#ifdef DORVANI_CRASH_POINTS
     static void crashPoint(const char *step);
+    static constexpr bool crashPointsBuilt = true;
+#else
+    static void crashPoint(const char *) {}
+    static constexpr bool crashPointsBuilt = false;
+#endif
 
     // Registers the Greek collation and functions on a connection.
     static void registerGreek(QSqlDatabase &db);
 
 signals:
     void tableChanged(const QString &table);
+    void pageCheckFailed(const QString &message);
     void aboutToClose();
 
 private:
     void openConnection(Conn c, const QString &file);
     // The columns later versions added, put into the tables of a register made before them.
     void addMissingColumns();
+    void startPageCheck();
+    void awaitPageCheck();
     struct Prepared {
         QSqlQuery query;
         QString table; // the table a writing statement changes
@@ -126,12 +152,15 @@ private:
     bool m_open = false;
     bool m_createdNew = false;
     QString m_folder;
+    QString m_keptRoot;
+    QString m_startNote;
     QSqlDatabase m_db[2];
     int m_depth[2] = {0, 0};
     RecentCache<QString, Prepared> m_prepared[2] = {RecentCache<QString, Prepared>(128),
                                                     RecentCache<QString, Prepared>(128)};
     QSet<QString> m_touched[2];
     quint64 m_generation = 0;
+    std::shared_future<QString> m_pageCheck;
 };
 
 // Commits on commit(), rolls back when left without it (an error thrown midway).

@@ -1,5 +1,7 @@
 #include "platform/AppContext.h"
 
+#include "data/SafeFiles.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -43,7 +45,10 @@ QString AppPaths::telDocs() { return file("Tel_Docs"); }
 bool AppPaths::ensureFolders()
 {
     bool ok = true;
-    for (const QString &d : {db(), backup(), entypa(), labelTemplates(), telDocs()})
+    // The data files and their copies are the owner's alone.
+    for (const QString &d : {db(), backup()})
+        ok = safefiles::makeOwnerFolder(d) && ok;
+    for (const QString &d : {entypa(), labelTemplates(), telDocs()})
         ok = QDir().mkpath(d) && ok;
     return ok;
 }

@@ -7,6 +7,7 @@
 #include "platform/AppContext.h"
 #include "data/Store.h"
 #include "data/Telephones.h"
+#include "data/ValidText.h"
 
 #include <QRegularExpression>
 #include <QSet>
@@ -22,7 +23,7 @@ QStringList BuiltSearch::sqlLines() const
 
 QString SearchBuilder::typed(const QString &text)
 {
-    QString t = text;
+    QString t = validUnicode(text); // no half of a character pair reaches a criterion
     t.remove(QChar(0));
     return t;
 }

@@ -66,7 +66,7 @@ public:
     static BuiltSearch build(const SearchCriteria &c);
 
     // ---- the shared rules of turning typed text into SQL
-    // The text without NUL characters.
+    // The text without NUL characters and without unpaired halves of character pairs.
     static QString typed(const QString &text);
     // Typed text in the form the register stores it: capitals, Greek without tonos, a Greek
     // word typed partly on a Latin keyboard in Greek letters (greekStored).

@@ -2,17 +2,19 @@
 
 #include "platform/AppContext.h"
 #include "data/DbError.h"
+#include "data/RestoreJournal.h"
+#include "data/SafeFiles.h"
 #include "data/Store.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 #include <sqlite3.h>
 
 #include <cstdio>
-#include <filesystem>
 
 namespace dorvani {
 
@@ -20,33 +22,14 @@ namespace {
 
 QString shown(const QString &path) { return QDir::toNativeSeparators(path); }
 
-std::filesystem::path fsPath(const QString &p) { return std::filesystem::path(QFile::encodeName(p).toStdString()); }
+bool replaceFile(const QString &from, const QString &to) { return safefiles::replace(from, to); }
+bool moveFile(const QString &from, const QString &to) { return safefiles::move(from, to); }
+void removeWithCompanions(const QString &file) { safefiles::removeWithCompanions(file); }
 
-// Replaces `to` by `from` in one step (the old file stays until the new one is in place).
-bool replaceFile(const QString &from, const QString &to)
-{
-    std::error_code ec;
-    std::filesystem::rename(fsPath(from), fsPath(to), ec);
-    return !ec;
-}
-
-// Moves a file, across file systems when it must.
-bool moveFile(const QString &from, const QString &to)
-{
-    if (replaceFile(from, to))
-        return true;
-    QFile::remove(to);
-    if (!QFile::copy(from, to))
-        return false;
-    return QFile::remove(from);
-}
-
-void removeWithCompanions(const QString &file)
-{
-    QFile::remove(file);
-    for (const QString &c : DataFiles::companions(file))
-        QFile::remove(c);
-}
+// The folder beside a backup's files in which its new set is made whole, and the mark
+// that says the set in it is complete and may take the old set's place.
+QString stagingOf(const QString &target) { return QDir(target).filePath(".dorvani-backup-new"); }
+QString readyMarkOf(const QString &staging) { return QDir(staging).filePath("COMPLETE"); }
 
 QString engineMessage(sqlite3 *db, int rc)
 {
@@ -91,7 +74,7 @@ QString DataFiles::defaultBackupFolder(const QDate &day)
 
 QString DataFiles::keptRoot() { return QDir(AppPaths::backup()).filePath("BeforeRestore"); }
 
-QStringList DataFiles::companions(const QString &file) { return {file + "-wal", file + "-shm", file + "-journal"}; }
+QStringList DataFiles::companions(const QString &file) { return safefiles::companions(file); }
 
 bool DataFiles::sameFolder(const QString &a, const QString &b)
 {
@@ -120,6 +103,7 @@ QString DataCopy::copyDatabase(const QString &source, const QString &target, boo
             return QString("Δεν ήταν δυνατό να ανοίξει το αρχείο δεδομένων «%1»: %2")
                 .arg(shown(source), engineMessage(src.db, rc));
         rc = dst.open(part, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+        safefiles::ownerOnly(part);
         if (rc != SQLITE_OK) {
             problem = failed.arg(shown(source), shown(target), engineMessage(dst.db, rc));
         } else if (sqlite3_backup *b = sqlite3_backup_init(dst.db, "main", src.db, "main")) {
@@ -198,10 +182,12 @@ CopyReport DataBackup::run(const QString &dataFolder, const QString &targetFolde
             r.errors << QString("Λείπει το αρχείο δεδομένων «%1».").arg(shown(QDir(dataFolder).filePath(name)));
     // The set is made whole in a folder of its own beside the target's files; only then
     // do its files take the place of the old ones, so a copy that fails midway (a full
-    // disk) leaves the old set as it was.
-    const QString staging = QDir(target).filePath(".dorvani-backup-new");
+    // disk) leaves the old set as it was. A set marked complete whose swap was cut short
+    // is finished first.
+    settle(target);
+    const QString staging = stagingOf(target);
     QDir(staging).removeRecursively();
-    if (!QDir().mkpath(staging)) {
+    if (!safefiles::makeOwnerFolder(staging)) {
         r.errors << QString("Δεν ήταν δυνατό να δημιουργηθεί ο φάκελος «%1».").arg(shown(staging));
         return r;
     }
@@ -224,14 +210,22 @@ CopyReport DataBackup::run(const QString &dataFolder, const QString &targetFolde
         Store::crashPoint("backup-file-copied");
     }
     if (r.ok()) {
+        QSaveFile mark(readyMarkOf(staging));
+        if (!mark.open(QIODevice::WriteOnly) || mark.write(staged.join('\n').toUtf8()) < 0 || !mark.commit())
+            r.errors << QString("Δεν ήταν δυνατό να γραφτεί το αρχείο «%1».").arg(shown(readyMarkOf(staging)));
+        safefiles::syncFolder(staging);
+    }
+    if (r.ok()) {
+        Store::crashPoint("backup-ready");
         for (const QString &name : staged) {
             const QString dst = QDir(target).filePath(name);
-            if (std::rename(QFile::encodeName(QDir(staging).filePath(name)).constData(),
-                         QFile::encodeName(dst).constData()) == 0)
+            if (replaceFile(QDir(staging).filePath(name), dst))
                 r.written << dst;
             else
                 r.errors << QString("Δεν ήταν δυνατό να γραφτεί το αρχείο «%1».").arg(shown(dst));
+            Store::crashPoint("backup-file-swapped");
         }
+        safefiles::syncFolder(target);
     } else {
         r.errors << QString("Κανένα αρχείο του φακέλου «%1» δεν αντικαταστάθηκε.").arg(shown(target));
     }
@@ -239,10 +233,32 @@ CopyReport DataBackup::run(const QString &dataFolder, const QString &targetFolde
     return r;
 }
 
+void DataBackup::settle(const QString &targetFolder)
+{
+    const QString staging = stagingOf(targetFolder);
+    if (!QFileInfo(staging).isDir())
+        return;
+    QFile mark(readyMarkOf(staging));
+    if (mark.open(QIODevice::ReadOnly)) {
+        const QStringList names = QString::fromUtf8(mark.readAll()).split('\n', Qt::SkipEmptyParts);
+        mark.close();
+        for (const QString &name : names) {
+            if (!DataFiles::names().contains(name))
+                continue;
+            const QString waiting = QDir(staging).filePath(name);
+            if (QFileInfo::exists(waiting) && !replaceFile(waiting, QDir(targetFolder).filePath(name)))
+                return; // left for the next try; the marked set stays whole in its folder
+        }
+        safefiles::syncFolder(targetFolder);
+    }
+    QDir(staging).removeRecursively();
+}
+
 // ---------------------------------------------------------------- DataRestore
 
 DataRestore::Inspection DataRestore::inspect(const QString &sourceFolder)
 {
+    DataBackup::settle(sourceFolder);
     Inspection in;
     for (const QString &name : DataFiles::names()) {
         const QString path = QDir(sourceFolder).filePath(name);
@@ -287,11 +303,28 @@ DataRestore::Report DataRestore::run(Store &store, const QString &sourceFolder, 
     if (accepted.isEmpty())
         return r;
 
+    // The replaced files go to a folder of their own, from which they can be restored.
+    QString kept = QDir(keptRoot).filePath(stamp());
+    for (int n = 2; QFileInfo::exists(kept); ++n)
+        kept = QDir(keptRoot).filePath(stamp() + QString("_%1").arg(n));
+
+    // The note comes first: a restore cut short at any later step is finished or undone
+    // by the next start (RestoreJournal).
+    RestoreJournal::Note note;
+    note.keptFolder = QDir(kept).absolutePath();
+    note.names = accepted;
+    if (!RestoreJournal::write(data, note)) {
+        r.errors << QString("Δεν ήταν δυνατό να γραφτεί το αρχείο «%1».").arg(shown(RestoreJournal::path(data)));
+        return r;
+    }
+    Store::crashPoint("restore-noted");
+
     // The new files are made beside the old ones first; the old ones stay in use meanwhile.
-    auto staged = [&](const QString &name) { return QDir(data).filePath(name + ".restore"); };
+    auto staged = [&](const QString &name) { return RestoreJournal::stagedName(QDir(data).filePath(name)); };
     auto dropStaged = [&] {
         for (const QString &name : accepted)
             removeWithCompanions(staged(name));
+        RestoreJournal::remove(data);
     };
     for (int i = 0; i < accepted.size(); ++i) {
         if (hooks.fileStarted)
@@ -303,11 +336,12 @@ DataRestore::Report DataRestore::run(Store &store, const QString &sourceFolder, 
             r.errors << problem;
             return r;
         }
+        Store::crashPoint("restore-file-copied");
     }
 
     auto reopen = [&] {
         try {
-            store.open(data);
+            store.open(data, store.keptRoot());
         } catch (const DbError &e) {
             r.errors << e.message();
         }
@@ -326,17 +360,22 @@ DataRestore::Report DataRestore::run(Store &store, const QString &sourceFolder, 
             }
         }
     }
-
-    // The replaced files go to a folder of their own, from which they can be restored.
-    QString kept = QDir(keptRoot).filePath(stamp());
-    for (int n = 2; QFileInfo::exists(kept); ++n)
-        kept = QDir(keptRoot).filePath(stamp() + QString("_%1").arg(n));
-    if (!QDir().mkpath(kept)) {
+    if (!safefiles::makeOwnerFolder(kept)) {
         dropStaged();
         r.errors << QString("Δεν ήταν δυνατό να δημιουργηθεί ο φάκελος «%1».").arg(shown(kept));
         reopen();
         return r;
     }
+    note.ready = true;
+    if (!RestoreJournal::write(data, note)) {
+        dropStaged();
+        QDir().rmdir(kept);
+        r.errors << QString("Δεν ήταν δυνατό να γραφτεί το αρχείο «%1».").arg(shown(RestoreJournal::path(data)));
+        reopen();
+        return r;
+    }
+    Store::crashPoint("restore-ready");
+
     QStringList moved;
     auto putBack = [&] {
         for (const QString &name : moved) {
@@ -358,6 +397,7 @@ DataRestore::Report DataRestore::run(Store &store, const QString &sourceFolder, 
             return r;
         }
         moved << name;
+        Store::crashPoint("restore-file-kept");
     }
     for (const QString &name : accepted) {
         if (!replaceFile(staged(name), QDir(data).filePath(name))) {
@@ -367,9 +407,12 @@ DataRestore::Report DataRestore::run(Store &store, const QString &sourceFolder, 
             reopen();
             return r;
         }
+        Store::crashPoint("restore-file-placed");
     }
+    safefiles::syncFolder(data);
+    RestoreJournal::remove(data);
     try {
-        store.open(data);
+        store.open(data, store.keptRoot());
     } catch (const DbError &e) {
         // The restored files do not open: the old ones go back.
         putBack();

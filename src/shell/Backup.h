@@ -62,6 +62,9 @@ public:
     // Copies every data file of the data folder into the target folder, which is created
     // with every missing level.
     static CopyReport run(const QString &dataFolder, const QString &targetFolder, const CopyHooks &hooks = {});
+    // A backup cut short while its complete new set replaced the old one is finished; a
+    // new set that was never complete is dropped. Either way the folder then holds one set.
+    static void settle(const QString &targetFolder);
 };
 
 class DataRestore {

@@ -2,6 +2,8 @@
 
 #include "platform/AppContext.h"
 #include "data/DataModule.h"
+#include "shell/EntryKeys.h"
+#include "widgets/Access.h"
 #include "widgets/Screens.h"
 #include "data/Store.h"
 #include "widgets/Ui.h"
@@ -152,6 +154,10 @@ CopyHooks Housekeeping::hooks()
 
 void Housekeeping::backup(bool onExit)
 {
+    // From the menu a copy of every key and note is for full access only; the copy offered
+    // on exit protects the day's work of whoever is leaving.
+    if (!onExit && !Access::require())
+        return;
     // The copy is made with SQLite's online backup: the datasets need not be closed.
     const QString start = DataFiles::defaultBackupFolder(Clock::today());
     QDir().mkpath(start);
@@ -168,6 +174,8 @@ void Housekeeping::backup(bool onExit)
 
 void Housekeeping::restore()
 {
+    if (!Access::require())
+        return;
     if (!m_main.mdiArea()->subWindowList().isEmpty()) {
         ui().message("Κλείστε πρώτα τα ανοικτά παράθυρα του προγράμματος και ξαναδοκιμάστε την επαναφορά "
                      "των αρχείων.",
@@ -198,6 +206,10 @@ void Housekeeping::restore()
             ui().message(r.errors.join("\n\n") + "\n\nΗ επαναφορά δεν έγινε· τα αρχεία της βάσης δεν άλλαξαν.",
                          "ΕΠΑΝΑΦΟΡΑ ΑΡΧΕΙΩΝ (RESTORE)", Ui::Icon::Error);
         } else if (!r.written.isEmpty()) {
+            // Keys restored from an older copy are turned into digests at once.
+            const QString keysNote = keys::convertClearKeys(Store::instance(), keys::conversionBackupFolder());
+            if (!keysNote.isEmpty())
+                ui().message(keysNote, "ΕΠΑΝΑΦΟΡΑ ΑΡΧΕΙΩΝ (RESTORE)", Ui::Icon::Warning);
             QString text = "Η επαναφορά των αρχείων ολοκληρώθηκε.";
             if (!r.keptFolder.isEmpty())
                 text += QString("\n\nΤα αρχεία που αντικαταστάθηκαν φυλάχτηκαν στο φάκελο «%1»· "

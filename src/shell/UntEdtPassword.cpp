@@ -48,6 +48,8 @@ TEdtPasswordDlg::TEdtPasswordDlg(TDataMdl &dm, TfrmExtraPassword &codeDlg, QWidg
     Password1 = new QLineEdit(this);
     Password1->setObjectName("Password1");
     Password1->setMaxLength(8);
+    Password1->setEchoMode(QLineEdit::Password);
+    Password1->setStyleSheet("lineedit-password-character: 42;");
     auto *newLabel = new QLabel("ΔΩΣΤΕ ΝΕΟ ΚΩΔΙΚΟ", this);
     Password2 = new QLineEdit(this);
     Password2->setObjectName("Password2");
@@ -85,12 +87,6 @@ void TEdtPasswordDlg::showEvent(QShowEvent *e)
     QDialog::showEvent(e);
     Keyboard::setCapsLock(false);
     Keyboard::switchToUs();
-    guarded([this] {
-        Table *t = m_dm.TblPasswords;
-        t->close();
-        t->open();
-        t->setFiltered(false);
-    });
     Password1->clear();
     Password2->clear();
     m_settingCheck = true;
@@ -100,17 +96,12 @@ void TEdtPasswordDlg::showEvent(QShowEvent *e)
     specialChanged();
 }
 
-// Choosing which key to change fills in its current value.
+// Choosing which key to change asks for that key afresh: the stored key is never shown
+// (it is kept only as a digest).
 void TEdtPasswordDlg::specialChanged()
 {
-    guarded([this] {
-        Table *t = m_dm.TblPasswords;
-        if (!t->active())
-            t->open();
-        t->setFilter(QString("IsForAll=%1").arg(ChkIsForAll->isChecked() ? 1 : 0));
-        t->setFiltered(true);
-        Password1->setText(t->isEmpty() ? QString() : t->text("Password"));
-    });
+    Password1->clear();
+    Password1->setFocus();
 }
 
 bool TEdtPasswordDlg::verifyOldKey(bool fromEnter)
@@ -148,7 +139,6 @@ void TEdtPasswordDlg::okClicked()
     try {
         keys::save(m_dm, Password2->text(), ChkIsForAll->isChecked());
     } catch (const DbError &) {
-        m_dm.TblPasswords->close();
         ui().message("Παρουσιάστηκε σφάλμα!Προσπαθήστε ξανά.");
         return;
     }

@@ -17,7 +17,7 @@ class TEdtPasswordDlg : public QDialog {
 public:
     TEdtPasswordDlg(TDataMdl &dm, TfrmExtraPassword &codeDlg, QWidget *parent = nullptr);
 
-    QLineEdit *Password1; // the old key, shown in clear
+    QLineEdit *Password1; // the old key, typed masked; the stored one is never shown
     QLineEdit *Password2; // the new key
     QCheckBox *ChkIsForAll;
     QPushButton *OKBtn;

@@ -1,6 +1,7 @@
 #include "shell/UntLogin.h"
 
 #include "data/DataModule.h"
+#include "platform/AppContext.h"
 #include "shell/EntryKeys.h"
 #include "widgets/Ui.h"
 
@@ -67,6 +68,14 @@ void TfrmLogin::showEvent(QShowEvent *e)
 
 bool TfrmLogin::checkKey()
 {
+    if (m_nextTry.isValid() && Clock::now() < m_nextTry) {
+        const qint64 left = qMax<qint64>(1, (Clock::now().msecsTo(m_nextTry) + 999) / 1000);
+        ui().message(QString("Δόθηκαν λάθος κωδικοί %1 φορές στη σειρά. Περιμένετε %2 και ξαναδοκιμάστε.")
+                         .arg(m_wrong)
+                         .arg(left == 1 ? QString("1 δευτερόλεπτο") : QString("%1 δευτερόλεπτα").arg(left)));
+        Password1->setFocus();
+        return false;
+    }
     const keys::Check c = keys::login(m_dm, Password1->text());
     if (!c.error.isEmpty()) {
         ui().message(c.error, QString(), Ui::Icon::Error);
@@ -74,10 +83,14 @@ bool TfrmLogin::checkKey()
         return false;
     }
     if (!c.ok) {
+        if (++m_wrong >= triesBeforeWait)
+            m_nextTry = Clock::now().addSecs(waitSeconds);
         ui().message("Λάθος Κωδικός!");
         Password1->setFocus();
         return false;
     }
+    m_wrong = 0;
+    m_nextTry = QDateTime();
     return true;
 }
 

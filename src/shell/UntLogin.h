@@ -1,6 +1,7 @@
 // The login dialog: the entry key asked for at the first activation of the main window.
 #pragma once
 
+#include <QDateTime>
 #include <QDialog>
 
 class QLabel;
@@ -21,14 +22,21 @@ public:
     QPushButton *OKBtn;
     QPushButton *BBtnCancel;
 
-    // The login check on the typed key; on failure "Λάθος Κωδικός!" is shown.
+    // The login check on the typed key; on failure "Λάθος Κωδικός!" is shown. After
+    // three wrong keys in a row each further try waits a few seconds (by Clock) first.
     bool checkKey();
+
+    static constexpr int triesBeforeWait = 3;
+    static constexpr int waitSeconds = 5;
+    int wrongInARow() const { return m_wrong; }
 
 protected:
     void showEvent(QShowEvent *e) override;
 
 private:
     TDataMdl &m_dm;
+    int m_wrong = 0;
+    QDateTime m_nextTry;
 };
 
 } // namespace dorvani

@@ -496,8 +496,10 @@ void TMainFrm::toggleTips()
 
 void TMainFrm::resetFiles()
 {
+    if (!Access::require())
+        return;
     const std::optional<QString> code = ui().input("ΕΠΙΒΕΒΑΙΩΣΗ", "Δώστε κωδικό ασφαλείας", QString(), true);
-    if (code && *code == QStringLiteral("Λ58"))
+    if (code && keys::isResetCode(*code))
         Screens::run("TDelTablesDlg");
 }
 

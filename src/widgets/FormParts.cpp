@@ -1,4 +1,5 @@
 #include "widgets/FormParts.h"
+#include "widgets/WholeCharacters.h"
 
 #include "widgets/DbControls.h"
 #include "widgets/InputHelpers.h"
@@ -134,6 +135,7 @@ QLineEdit *lineEdit(const QString &name, QWidget *parent, int maxLength)
     e->setObjectName(name);
     if (maxLength > 0)
         e->setMaxLength(maxLength);
+    keepWholeCharacters(e);
     return e;
 }
 

@@ -47,6 +47,43 @@ private slots:
         Clock::setNow(QDateTime());
     }
 
+    // The data folder and every file the program writes there, and the backups and kept
+    // sets, are the owner's alone; a file from before becomes so when the folder is opened.
+    void filesAreTheOwnersAlone()
+    {
+        const auto ownerOnly = [](const QString &path) {
+            return (QFile::permissions(path) & (QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup
+                                                | QFileDevice::ReadOther | QFileDevice::WriteOther
+                                                | QFileDevice::ExeOther))
+                == QFileDevice::Permissions();
+        };
+        m_store->exec("INSERT INTO NOMOI (NOMOS) VALUES ('ΑΡΚΑΔΙΑΣ')");
+        QVERIFY(ownerOnly(db()));
+        QVERIFY(QFileInfo(db()).permissions().testFlag(QFileDevice::ExeOwner));
+        for (const QString &f : filesIn(db()))
+            QVERIFY2(ownerOnly(db() + "/" + f), qPrintable(f));
+        QVERIFY(filesIn(db()).contains("DORVANI.db-wal"));
+
+        const QString copy = folder("Copy");
+        QVERIFY(DataBackup::run(db(), copy).ok());
+        for (const QString &f : filesIn(copy))
+            QVERIFY2(ownerOnly(copy + "/" + f), qPrintable(f));
+
+        const DataRestore::Report r = DataRestore::run(*m_store, copy, DataFiles::keptRoot());
+        QVERIFY(r.ok());
+        QVERIFY(ownerOnly(r.keptFolder));
+        for (const QString &f : filesIn(r.keptFolder) + filesIn(db()))
+            QVERIFY2(ownerOnly(r.keptFolder + "/" + f) || ownerOnly(db() + "/" + f), qPrintable(f));
+        for (const QString &f : filesIn(db()))
+            QVERIFY2(ownerOnly(db() + "/" + f), qPrintable(f));
+
+        m_store->close();
+        QFile::setPermissions(db() + "/DORVANI.db", QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                        | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+        m_store->open(db());
+        QVERIFY(ownerOnly(db() + "/DORVANI.db"));
+    }
+
     void folderOfTheDay_data()
     {
         QTest::addColumn<QDate>("day");

@@ -3,8 +3,10 @@
 // reset screen behind its code, and the copy from the command line.
 #include "platform/AppContext.h"
 #include "shell/Backup.h"
+#include "data/RestoreJournal.h"
 #include "DataFilesSupport.h"
 #include "shell/Housekeeping.h"
+#include "widgets/Access.h"
 #include "ProgramFixture.h"
 #include "widgets/Screens.h"
 #include "shell/UntDelTables.h"
@@ -56,6 +58,7 @@ private slots:
     {
         Program p;
         QVERIFY(p.start());
+        Access::setFull(true); // the special user's login
         for (const char *c : {"ΑΝΤΙΓΡΑΦΗ ΑΡΧΕΙΩΝ (BACKUP)", "ΕΠΑΝΑΦΟΡΑ ΑΡΧΕΙΩΝ (RESTORE)", "ΜΗΔΕΝΙΣΜΟΣ ΑΡΧΕΙΩΝ",
                               "ΡΥΘΜΙΣΕΙΣ", "ΟΡΙΣΜΟΣ ΧΡΗΣΤΗ", "ΓΕΝΙΚΑ"})
             QVERIFY2(p.main()->action(QString::fromUtf8(c))->isEnabled(), c);
@@ -77,6 +80,7 @@ private slots:
         for (const char *command : {"Backup", "Restore"}) {
             Program p;
             QVERIFY(p.start());
+            Access::setFull(true); // the special user's login
             p.ui.clearLog();
             if (QString(command) == "Restore")
                 p.ui.answers << true;
@@ -93,10 +97,180 @@ private slots:
         }
     }
 
+    // The start after a restore that was cut short tells the user what became of it; a
+    // data folder emptied by one is refused rather than started anew.
+    void aRestoreCutShortIsToldAtTheNextStart_data()
+    {
+        QTest::addColumn<bool>("ready");
+        QTest::addColumn<int>("citizens");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("copies unfinished: undone") << false << 1 << "ακυρώθηκε";
+        QTest::newRow("copies whole: finished") << true << 0 << "ολοκληρώθηκε τώρα";
+    }
+    void aRestoreCutShortIsToldAtTheNextStart()
+    {
+        QFETCH(bool, ready);
+        QFETCH(int, citizens);
+        QFETCH(QString, told);
+        test::TestHome home;
+        const QString db = home.path("Db"), copy = home.path("Copy");
+        {
+            Program p(&home);
+            QVERIFY(p.start());
+            Access::setFull(true); // the special user's login
+            QVERIFY(DataBackup::run(db, copy).ok()); // the empty register
+            addCitizen(p.dm(), "ΠΑΠΑΣ");
+        }
+        // What a restore killed after its note leaves: the note and the copies beside the files.
+        RestoreJournal::Note note;
+        note.ready = ready;
+        note.keptFolder = home.path("Backup/BeforeRestore/2026-12-07_09-00-00");
+        note.names = DataFiles::names();
+        QVERIFY(RestoreJournal::write(db, note));
+        for (const QString &name : DataFiles::names())
+            QVERIFY(QFile::copy(copy + "/" + name, db + "/" + name + ".restore"));
+
+        Program p(&home);
+        QVERIFY(p.start());
+        Access::setFull(true); // the special user's login
+        QCOMPARE(p.ui.messages().size(), 1);
+        QVERIFY2(p.ui.messages().first().contains(told), qPrintable(p.ui.messages().first()));
+        QCOMPARE(p.ui.log.first().caption, QString("ΕΠΑΝΑΦΟΡΑ ΑΡΧΕΙΩΝ (RESTORE)"));
+        QCOMPARE(Store::instance().scalar("SELECT COUNT(*) FROM POLITES").toInt(), citizens);
+        QCOMPARE(test::filesIn(db).filter(".restore").size(), 0);
+        QVERIFY(!RestoreJournal::exists(db));
+    }
+
+    void anEmptiedDataFolderIsNotStartedAnew()
+    {
+        test::TestHome home;
+        {
+            Program p(&home);
+            QVERIFY(p.start());
+            Access::setFull(true); // the special user's login
+        }
+        const QString kept = home.path("Backup/BeforeRestore/2026-12-07_09-00-00");
+        QDir().mkpath(kept);
+        for (const QString &name : DataFiles::names())
+            QVERIFY(QFile::rename(home.path("Db/" + name), kept + "/" + name));
+        Program p(&home);
+        QVERIFY(!p.start());
+        QCOMPARE(p.ui.messages().size(), 1);
+        QVERIFY(p.ui.messages().first().contains("Δεν δημιουργήθηκε νέα βάση"));
+        QVERIFY(p.ui.messages().first().contains(QDir::toNativeSeparators(kept)));
+        QVERIFY(test::filesIn(home.path("Db")).isEmpty());
+    }
+
+    // At start every page of the data files is read: a file with a damaged page gets the
+    // refusal of a damaged file; a folder or file the program may not write to gets its
+    // own message, which says that nothing is damaged. Nothing is written either way.
+    void startRefusesDamagedOrReadOnlyFiles_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("told");
+        QTest::addColumn<QString>("notTold");
+        QTest::newRow("a damaged page") << "page" << "είναι κατεστραμμένο" << "μόνο για ανάγνωση";
+        QTest::newRow("read-only folder") << "folder" << "Ο φάκελος δεδομένων" << "είναι κατεστραμμένο";
+        QTest::newRow("read-only keys' file") << "file" << "PASSWORDS.db» είναι μόνο για ανάγνωση"
+                                              << "είναι κατεστραμμένο";
+    }
+    void startRefusesDamagedOrReadOnlyFiles()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QString, told);
+        QFETCH(QString, notTold);
+        test::TestHome home;
+        const QString db = home.path("Db");
+        {
+            Program p(&home);
+            QVERIFY(p.start());
+            // Pages beyond those the table probes read: a table of the test's own, filled last.
+            Store::instance().exec("CREATE TABLE filler (x)");
+            for (int i = 0; i < 50; ++i)
+                Store::instance().exec("INSERT INTO filler VALUES (?)", {QByteArray(2000, char('a' + i % 26))});
+        }
+        // Undone whatever happens below: a file or folder made unchangeable, even for root.
+        struct Unfreeze {
+            QString path;
+            ~Unfreeze()
+            {
+                if (!path.isEmpty())
+                    QProcess::execute("chattr", {"-i", path});
+            }
+        } unfreeze;
+        if (fault == "page") {
+            QFile f(db + "/DORVANI.db");
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            const qint64 pageSize = 4096;
+            QVERIFY(f.size() > 10 * pageSize);
+            f.seek(f.size() - 2 * pageSize); // a page of the filler, in the middle of its tree
+            f.write(QByteArray(64, '\xff'));
+        } else {
+            unfreeze.path = fault == "folder" ? db : db + "/PASSWORDS.db";
+            if (QProcess::execute("chattr", {"+i", unfreeze.path}) != 0) {
+                unfreeze.path.clear();
+                QSKIP("chattr cannot make the file unchangeable here.");
+            }
+        }
+        // The files of the register (SQLite's own files of the check aside).
+        const auto dataFiles = [&] {
+            QStringList files = test::filesIn(db);
+            files.removeIf([](const QString &f) { return f.endsWith("-wal") || f.endsWith("-shm"); });
+            return files;
+        };
+        const QStringList before = dataFiles();
+        const QByteArray mainBefore = test::fileHash(db + "/DORVANI.db");
+        Program p(&home);
+        if (fault == "page") {
+            // The pages are read beside the start: the refusal follows, and ends the run; a
+            // write meanwhile is refused too.
+            if (p.start()) {
+                QVERIFY_THROWS_EXCEPTION(DbError, Store::instance().exec("INSERT INTO NOMOI (NOMOS) VALUES ('Χ')"));
+                QTRY_VERIFY(!p.ui.messages().isEmpty());
+                QTRY_VERIFY(!p.main()->isVisible());
+            }
+        } else {
+            QVERIFY(!p.start());
+        }
+        QCOMPARE(p.ui.messages().filter("Το πρόγραμμα θα τερματιστεί.").size(), 1);
+        const QString m = p.ui.messages().filter("Το πρόγραμμα θα τερματιστεί.").first();
+        QVERIFY2(m.contains(told), qPrintable(m));
+        QVERIFY2(!m.contains(notTold), qPrintable(m));
+        QVERIFY(m.endsWith("Το πρόγραμμα θα τερματιστεί."));
+        if (fault != "page")
+            QVERIFY(m.contains("δεν είναι κατεστραμμένα"));
+        QCOMPARE(dataFiles(), before);
+        QCOMPARE(test::fileHash(db + "/DORVANI.db"), mainBefore);
+    }
+
+    // Backup from the menu, restore and reset need the special user's login; the backup
+    // offered on exit does not.
+    void housekeepingNeedsFullAccess()
+    {
+        Program p;
+        QVERIFY(p.start());
+        QVERIFY(!Access::full());
+        for (const char *command : {"Backup", "Restore", "TDelTablesDlg"}) {
+            p.ui.clearLog();
+            if (QString(command) == "TDelTablesDlg")
+                p.main()->resetFiles();
+            else
+                Screens::run(command);
+            QCOMPARE(p.ui.messages(), QStringList{"Η πρόσβαση δεν επιτρέπεται!"});
+            QCOMPARE(p.ui.log.size(), 1); // no folder, question, code or dialog
+        }
+        p.ui.clearLog();
+        p.ui.folders << QString(); // cancelled
+        Screens::run("BackupOnExit");
+        QCOMPARE(p.ui.log.size(), 1);
+        QCOMPARE(p.ui.log.first().kind, QString("folder"));
+    }
+
     void menuBackupToANewFolderThenOverwriteQuestions()
     {
         Program p;
         QVERIFY(p.start());
+        Access::setFull(true); // the special user's login
         addCitizen(p.dm(), "ΠΑΠΑΣ");
         const QString target = p.home->path("Usb/Nightly");
         p.ui.folders << target;
@@ -133,6 +307,7 @@ private slots:
     {
         Program p;
         QVERIFY(p.start());
+        Access::setFull(true); // the special user's login
         addCitizen(p.dm(), "ΓΕΩΡΓΙΟΥ");
         const QString target = p.home->path("Exit");
         QDir().mkpath(target);
@@ -158,6 +333,7 @@ private slots:
     {
         Program p;
         QVERIFY(p.start());
+        Access::setFull(true); // the special user's login
         p.main()->openChild("SomeWorkFrm", [] {
             auto *w = new QWidget;
             w->setObjectName("SomeWorkFrm");
@@ -185,6 +361,7 @@ private slots:
     {
         Program p;
         QVERIFY(p.start());
+        Access::setFull(true); // the special user's login
         addCitizen(p.dm(), "ΚΩΣΤΑΣ");
         const QString empty = p.home->path("Empty");
         QDir().mkpath(empty);
@@ -202,6 +379,7 @@ private slots:
     {
         Program p;
         QVERIFY(p.start());
+        Access::setFull(true); // the special user's login
         addCitizen(p.dm(), "ΚΑΚΟΣ");
         const QString bad = p.home->path("Bad");
         QDir().mkpath(bad);
@@ -225,6 +403,7 @@ private slots:
     {
         Program p;
         QVERIFY(p.start());
+        Access::setFull(true); // the special user's login
         addCitizen(p.dm(), "ΠΡΩΤΟΣ");
         const QString copy = p.home->path("Copy");
         QVERIFY(DataBackup::run(AppPaths::db(), copy).ok());
@@ -276,6 +455,7 @@ private slots:
     {
         Program p;
         QVERIFY(p.start());
+        Access::setFull(true); // the special user's login
         addCitizen(p.dm(), "ΣΒΗΣΤΟΣ");
         Store::instance().exec("INSERT INTO Synypops (Synypops, Votes) VALUES ('ΣΥΝΥΠΟΨΗΦΙΟΣ Α', 0)");
         Store::instance().exec("INSERT INTO NOMOI (NOMOS) VALUES ('ΑΡΚΑΔΙΑΣ')");
@@ -331,6 +511,7 @@ private slots:
         {
             Program p(&home);
             QVERIFY(p.start());
+            Access::setFull(true); // the special user's login
             addCitizen(p.dm(), "ΝΥΧΤΕΡΙΝΟΣ");
 
             // While the program runs and has just written a row.

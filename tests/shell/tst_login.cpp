@@ -3,11 +3,14 @@
 #include "shell/EntryKeys.h"
 #include "ProgramFixture.h"
 #include "data/Store.h"
+#include "platform/AppContext.h"
 #include "shell/UntEdtPassword.h"
 #include "shell/UntExtraPassword.h"
 #include "shell/UntLogin.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -181,7 +184,7 @@ private slots:
         QVERIFY(!specialShown);
         QCOMPARE(oldShown, QString());
         QCOMPARE(p.ui.messages(), QStringList{"Η αποθήκευση ολοκληρώθηκε."});
-        QCOMPARE(key(0), QString("nea1"));
+        QVERIFY(keys::matches("nea1", key(0)));
         QCOMPARE(keyRows(), 1);
 
         // The special user's key, created the same way; the ordinary key stays.
@@ -189,17 +192,18 @@ private slots:
         p.ui.onExecOnce["frmExtraPassword"] << typeCode("KESTRAN47");
         p.ui.onExecOnce["EdtPasswordDlg"] << change(true, "*", "SP2");
         p.main()->action("ΔΙΑΧΕΙΡΙΣΗ ΚΩΔΙΚΩΝ")->trigger();
-        QCOMPARE(key(1), QString("SP2"));
-        QCOMPARE(key(0), QString("nea1"));
+        QVERIFY(keys::matches("SP2", key(1)));
+        QVERIFY(keys::matches("nea1", key(0)));
 
-        // Ticking the special user shows that key; a new one changes only that row.
+        // Ticking the special user asks for that key without showing it; a new one changes
+        // only that row.
         p.ui.clearLog();
         p.ui.onExecOnce["frmExtraPassword"] << typeCode("KESTRAN47");
-        p.ui.onExecOnce["EdtPasswordDlg"] << change(true, "*", "SP3");
+        p.ui.onExecOnce["EdtPasswordDlg"] << change(true, "SP2", "SP3");
         p.main()->action("ΔΙΑΧΕΙΡΙΣΗ ΚΩΔΙΚΩΝ")->trigger();
-        QCOMPARE(oldShown, QString("SP2"));
-        QCOMPARE(key(1), QString("SP3"));
-        QCOMPARE(key(0), QString("nea1"));
+        QCOMPARE(oldShown, QString());
+        QVERIFY(keys::matches("SP3", key(1)));
+        QVERIFY(keys::matches("nea1", key(0)));
         QCOMPARE(keyRows(), 2);
 
         // A wrong old key is refused and nothing changes.
@@ -208,7 +212,7 @@ private slots:
         p.ui.onExecOnce["EdtPasswordDlg"] << change(false, "NEA1", "x");
         p.main()->action("ΔΙΑΧΕΙΡΙΣΗ ΚΩΔΙΚΩΝ")->trigger();
         QCOMPARE(p.ui.messages(), QStringList{"Λάθος Κωδικός!"});
-        QCOMPARE(key(0), QString("nea1"));
+        QVERIFY(keys::matches("nea1", key(0)));
 
         // The dialog shown without the code first (not verified) asks for it on OK.
         p.ui.clearLog();
@@ -216,7 +220,7 @@ private slots:
         p.ui.onExecOnce["frmExtraPassword"] << typeCode("wrong");
         p.ui.onExecOnce["EdtPasswordDlg"] << change(false, "nea1", "x");
         p.ui.exec(dlg);
-        QCOMPARE(key(0), QString("nea1"));
+        QVERIFY(keys::matches("nea1", key(0)));
         QCOMPARE(p.ui.dialogs(), (QStringList{"EdtPasswordDlg", "frmExtraPassword"}));
         Q_UNUSED(code);
 
@@ -227,6 +231,138 @@ private slots:
         QCOMPARE(keys::login(p.dm(), "").ok, false);
     }
 
+    // What the keys' file holds: digests that do not give the keys away, made anew with
+    // each salt; the old keys in clear of a register from before are converted at its
+    // first start, after a copy of the file.
+    void keysAreStoredAsDigests_data()
+    {
+        QTest::addColumn<QString>("ordinary");
+        QTest::addColumn<QString>("special");
+        QTest::newRow("latin") << "user1" << "ADMIN9";
+        QTest::newRow("greek") << "ΚΛΕΙΔΙ" << "ΕΙΔΙΚΟΣ1";
+        QTest::newRow("quote") << "a'b" << "c\"d";
+    }
+    void keysAreStoredAsDigests()
+    {
+        QFETCH(QString, ordinary);
+        QFETCH(QString, special);
+        test::TestHome home;
+        const QString passFile = home.path("Db/PASSWORDS.db");
+        auto fileHolds = [&](const QString &text) {
+            QFile f(passFile);
+            return f.open(QIODevice::ReadOnly) && f.readAll().contains(text.toUtf8());
+        };
+        {
+            Store s;
+            s.open(home.path("Db"));
+            setKeys(ordinary, special); // as an older program kept them
+        }
+        QVERIFY(fileHolds(ordinary));
+        {
+            Program p(&home);
+            p.ui.onExec["frmLogin"] = test::loginWith(special);
+            QVERIFY(p.start());
+            QVERIFY(p.main()->loggedIn());
+            QVERIFY(Access::full());
+            QVERIFY(keys::isDigest(key(0)));
+            QVERIFY(keys::isDigest(key(1)));
+            QVERIFY(keys::matches(ordinary, key(0)));
+            QVERIFY(!keys::matches(ordinary, key(1)));
+            QVERIFY(keys::digest(ordinary) != keys::digest(ordinary)); // salted
+        }
+        QVERIFY(!fileHolds(ordinary));
+        QVERIFY(!fileHolds(special));
+        // The copy made before the conversion, readable by the owner only.
+        const QStringList copies = QDir(home.path("Backup/BeforeKeyDigests")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        QCOMPARE(copies.size(), 1);
+        const QString copy = home.path("Backup/BeforeKeyDigests/" + copies.first() + "/PASSWORDS.db");
+        QCOMPARE(QFile::permissions(copy) & 0x0077, QFileDevice::Permissions());
+        {
+            QFile f(copy);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QVERIFY(f.readAll().contains(ordinary.toUtf8()));
+        }
+        // The next start finds nothing to convert.
+        Program again(&home);
+        again.ui.onExec["frmLogin"] = test::loginWith(ordinary);
+        QVERIFY(again.start());
+        QVERIFY(again.main()->loggedIn());
+        QVERIFY(!Access::full());
+        QCOMPARE(QDir(home.path("Backup/BeforeKeyDigests")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1);
+    }
+
+    // A blank key of an older register stays a key that an empty entry passes.
+    void aBlankClearKeyStaysBlank()
+    {
+        test::TestHome home;
+        {
+            Store s;
+            s.open(home.path("Db"));
+            setKeys("   ", "ADMIN9");
+        }
+        Program p(&home);
+        QVERIFY(p.start());
+        QVERIFY(p.main()->loggedIn());
+        QCOMPARE(key(0), QString());
+        QVERIFY(keys::isDigest(key(1)));
+    }
+
+    // After three wrong keys in a row the next try waits a few seconds, even with the
+    // right key; once they have passed the right key is let in.
+    void aWaitAfterThreeWrongKeys()
+    {
+        test::TestHome home;
+        {
+            Store s;
+            s.open(home.path("Db"));
+            setKeys(keys::digest("user1"), QVariant());
+        }
+        const QDateTime t0(QDate(2026, 12, 7), QTime(10, 0));
+        Clock::setNow(t0);
+        Program p(&home);
+        QStringList shown;
+        p.ui.onExec["frmLogin"] = [&](QDialog *d) {
+            auto *login = static_cast<TfrmLogin *>(d);
+            auto attempt = [&](const char *k) {
+                login->Password1->setText(k);
+                return login->checkKey() ? '1' : '0';
+            };
+            QString results;
+            for (const char *k : {"a", "b", "user1", "c", "d", "e", "user1"}) // the right key starts the count again
+                results += attempt(k);
+            Clock::setNow(t0.addSecs(TfrmLogin::waitSeconds - 1));
+            results += attempt("user1");
+            Clock::setNow(t0.addSecs(TfrmLogin::waitSeconds));
+            results += attempt("user1");
+            shown << results;
+            login->Password1->setText("user1");
+            test::click(d, "OKBtn");
+            return d->result();
+        };
+        QVERIFY(p.start());
+        Clock::setNow(QDateTime());
+        QVERIFY(p.main()->loggedIn());
+        QCOMPARE(shown.last(), QString("001000001"));
+        const QStringList m = p.ui.messages();
+        QCOMPARE(m.count("Λάθος Κωδικός!"), 5);
+        QCOMPARE(m.filter("Περιμένετε").size(), 2);
+        QVERIFY(m.filter("Περιμένετε").first().contains("5 δευτερόλεπτα"));
+        QVERIFY(m.filter("Περιμένετε").last().contains("1 δευτερόλεπτο"));
+    }
+
+    // The program file does not carry the administrator code or the reset code as text.
+    void theCodesAreNotInTheProgramFile()
+    {
+        QFile program(QDir(QCoreApplication::applicationDirPath()).filePath("../dorvani"));
+        QVERIFY(program.open(QIODevice::ReadOnly));
+        const QByteArray bytes = program.readAll();
+        QVERIFY(!bytes.contains("KESTRAN47"));
+        QVERIFY(!bytes.contains(QString("Λ58").toUtf8()));
+        QVERIFY(!bytes.contains(QByteArray(reinterpret_cast<const char *>(QString("Λ58").utf16()), 6)));
+        QVERIFY(keys::isResetCode("Λ58"));
+        QVERIFY(!keys::isResetCode("λ58"));
+    }
+
     void enterInTheOldKeyField()
     {
         Program p;
@@ -234,7 +370,8 @@ private slots:
         setKeys("abc", QVariant());
         TEdtPasswordDlg *dlg = p.main()->edtPasswordDlg();
         dlg->show();
-        QCOMPARE(dlg->Password1->text(), QString("abc"));
+        QCOMPARE(dlg->Password1->text(), QString()); // the stored key is not shown
+        QCOMPARE(dlg->Password1->echoMode(), QLineEdit::Password);
         dlg->Password1->setText("xyz");
         QTest::keyClick(dlg->Password1, Qt::Key_Return);
         QCOMPARE(p.ui.messages(), QStringList{"Λάθος Κωδικός!"});

@@ -4,6 +4,7 @@
 #include "platform/Desktop.h"
 #include "ProgramFixture.h"
 #include "platform/Registry.h"
+#include "widgets/Access.h"
 #include "widgets/Screens.h"
 #include "shell/UntTips.h"
 
@@ -295,6 +296,7 @@ private slots:
     {
         Program p;
         QVERIFY(p.start());
+        Access::setFull(true); // the special user's login: the reset is for full access only
         int shown = 0;
         Screens::add("TDelTablesDlg", [&] { ++shown; });
         p.main()->updateCommands();
