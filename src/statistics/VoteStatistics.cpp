@@ -222,20 +222,25 @@ QList<QStringList> VoteStatistics::detailedResults(const QStringList &columns, c
 {
     // One statement gives every co-candidate's votes by electoral centre; a centre lies in one
     // municipality and one province, so their sums are the sums of their centres.
-    QString sql = "SELECT E1.SYNYPOPS, E2.ASKHSH, E3.DHMOS, E3.EPARXIA, SUM(E1.VOTES) AS \"SUM OF VOTES\", "
-                  "COALESCE(N.NOMOS, '') AS NOMOSNAME, COALESCE(D.DHMOS, '') AS DHMOSNAME, "
-                  "E3.EKLOGIKOK, E3.ENORIA, COALESCE(P.EPARXIA, '') AS EPARXIANAME "
-                  "FROM POLITES_SYNYPOPS E1 JOIN " + citizenCentres("E2") + " ON E1.POLITESID = E2.AUTONUM "
-                  "JOIN EKLOGIKAK E3 ON E3.AUTONUM = E2.ASKHSH "
-                  "LEFT JOIN NOMOI N ON N.AUTONUM = E3.NOMOS LEFT JOIN DHMOI D ON D.AUTONUM = E3.DHMOS "
-                  "LEFT JOIN EPARXIES P ON P.AUTONUM = E3.EPARXIA WHERE E1.VOTES > 0";
+    // The votes are summed by co-candidate and centre first (a few hundred rows), and only
+    // those sums are joined to the places and their names.
+    QString votes = "SELECT E1.SYNYPOPS, E2.ASKHSH, SUM(E1.VOTES) AS VOTES FROM POLITES_SYNYPOPS E1 JOIN "
+                    + citizenCentres("E2") + " ON E1.POLITESID = E2.AUTONUM WHERE E1.VOTES > 0";
     if (!names.isEmpty()) {
         QStringList quoted;
         for (const QString &n : names)
             quoted << sqlQuote(n);
-        sql += " AND E1.SYNYPOPS IN (" + quoted.join(',') + ")";
+        votes += " AND E1.SYNYPOPS IN (" + quoted.join(',') + ")";
     }
-    sql += " GROUP BY E3.EPARXIA, E3.DHMOS, E2.ASKHSH, E1.SYNYPOPS ORDER BY E3.EPARXIA, E3.DHMOS, E2.ASKHSH";
+    votes += " GROUP BY E1.SYNYPOPS, E2.ASKHSH";
+    const QString sql = "SELECT V.SYNYPOPS, V.ASKHSH, E3.DHMOS, E3.EPARXIA, V.VOTES AS \"SUM OF VOTES\", "
+                        "COALESCE(N.NOMOS, '') AS NOMOSNAME, COALESCE(D.DHMOS, '') AS DHMOSNAME, "
+                        "E3.EKLOGIKOK, E3.ENORIA, COALESCE(P.EPARXIA, '') AS EPARXIANAME FROM ("
+                        + votes
+                        + ") V JOIN EKLOGIKAK E3 ON E3.AUTONUM = V.ASKHSH "
+                          "LEFT JOIN NOMOI N ON N.AUTONUM = E3.NOMOS LEFT JOIN DHMOI D ON D.AUTONUM = E3.DHMOS "
+                          "LEFT JOIN EPARXIES P ON P.AUTONUM = E3.EPARXIA "
+                          "ORDER BY E3.EPARXIA, E3.DHMOS, V.ASKHSH, V.SYNYPOPS";
 
     struct Place {
         QString name;
