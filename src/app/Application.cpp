@@ -66,19 +66,49 @@ void ensureLookupIndexes(Store &store)
 // after a copy of its files. False when the copy could not be made (nothing changed).
 bool normaliseGreekTexts(Store &store)
 {
+    // Reading every text of a large register takes a while: the steps are shown.
+    std::unique_ptr<TProgressDlg> progress;
+    if (store.scalar("SELECT COUNT(*) FROM POLITES").toInt() > 0) {
+        progress = std::make_unique<TProgressDlg>();
+        progress->BitBtn1->setEnabled(false); // half the texts in their new form is no use
+        progress->begin(3);
+        progress->Label1->setText("Έλεγχος των ελληνικών κειμένων του μητρώου...");
+    }
+    struct End {
+        std::unique_ptr<TProgressDlg> &p;
+        ~End()
+        {
+            if (p)
+                p->end();
+        }
+    } end{progress};
     if (greekregister::rowsToChange() == 0)
         return true;
+    if (progress) {
+        progress->step();
+        progress->Label1->setText("Αντίγραφο ασφαλείας των αρχείων δεδομένων...");
+    }
     const QString folder = QDir(AppPaths::backup())
                                .filePath("BeforeGreekCapitals/" + Clock::now().toString("yyyyMMdd_HHmmss"));
     const CopyReport copy = DataBackup::run(store.dataFolder(), folder);
     if (!copy.ok()) {
+        progress.reset();
         ui().message("Δεν ήταν δυνατό να ληφθεί αντίγραφο ασφαλείας των αρχείων δεδομένων, γι' αυτό τα ονόματα του "
                          "μητρώου δεν γράφτηκαν ακόμη με κεφαλαία χωρίς τόνους:\n"
                          + copy.errors.join("\n"),
                      "DORVANI", Ui::Icon::Warning);
         return false;
     }
+    if (progress) {
+        progress->step();
+        progress->Label1->setText("Τα ελληνικά κείμενα του μητρώου γράφονται με κεφαλαία χωρίς τόνους...");
+    }
     const greekregister::Result r = greekregister::normalise();
+    if (progress) {
+        progress->step();
+        progress->end();
+        progress.reset();
+    }
     QString text = QString("Τα ελληνικά κείμενα του μητρώου γράφτηκαν με κεφαλαία χωρίς τόνους.\n"
                            "Άλλαξαν %1 εγγραφές.")
                        .arg(r.changed);
