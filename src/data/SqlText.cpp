@@ -194,12 +194,34 @@ QString normalise(const QString &sql)
 
 bool isWrite(const QString &sql)
 {
+    static const QStringList writes = {"UPDATE", "INSERT", "DELETE", "REPLACE"};
     const QVector<Token> toks = scan(sql);
-    for (const Token &t : toks) {
-        if (t.kind != Token::Word)
+    int i = 0;
+    while (i < toks.size() && toks[i].kind != Token::Word)
+        ++i;
+    if (i == toks.size())
+        return false;
+    if (toks[i].text.toUpper() != "WITH")
+        return writes.contains(toks[i].text.toUpper());
+    // After the common table expressions, the statement they serve: the first statement word
+    // outside every parenthesis.
+    int depth = 0;
+    for (++i; i < toks.size(); ++i) {
+        const Token &t = toks[i];
+        if (t.kind == Token::Other && t.start < sql.size()) {
+            if (sql.at(t.start) == '(')
+                ++depth;
+            else if (sql.at(t.start) == ')')
+                --depth;
             continue;
-        static const QStringList writes = {"UPDATE", "INSERT", "DELETE", "REPLACE", "WITH"};
-        return writes.contains(t.text.toUpper());
+        }
+        if (t.kind != Token::Word || depth > 0)
+            continue;
+        const QString up = t.text.toUpper();
+        if (up == "SELECT" || up == "VALUES")
+            return false;
+        if (writes.contains(up))
+            return true;
     }
     return false;
 }

@@ -153,6 +153,29 @@ private slots:
         QCOMPARE(Store::tablesOf("Select * From POLITES E1, Tot_PSHFOI E2"), (QStringList{"POLITES", "TOT_PSHFOI"}));
     }
 
+    // A statement with common table expressions writes only when the statement they serve does.
+    void writingStatementsAreKnown_data()
+    {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<bool>("writes");
+        QTest::newRow("select") << "SELECT * FROM POLITES" << false;
+        QTest::newRow("update") << "  update POLITES SET ONOMA = 'X'" << true;
+        QTest::newRow("with select")
+            << "WITH V(A, B) AS (SELECT 1, 2), W AS (SELECT * FROM V) SELECT * FROM W" << false;
+        QTest::newRow("with a write inside a name") << "WITH \"DELETE\" AS (SELECT 1) SELECT * FROM \"DELETE\"" << false;
+        QTest::newRow("with delete") << "WITH V AS (SELECT 1 AS A) DELETE FROM POLITES WHERE AUTONUM IN (SELECT A FROM V)"
+                                     << true;
+        QTest::newRow("with insert") << "with recursive n(x) as (select 1 union all select x + 1 from n where x < 3) "
+                                        "insert into EPIROES (EPIROH) select x from n"
+                                     << true;
+    }
+    void writingStatementsAreKnown()
+    {
+        QFETCH(QString, sql);
+        QFETCH(bool, writes);
+        QCOMPARE(sqltext::isWrite(sql), writes);
+    }
+
     void dayListsRunAsOneLookup_data()
     {
         QTest::addColumn<QString>("sql");
