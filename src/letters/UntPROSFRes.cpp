@@ -27,15 +27,6 @@ namespace dorvani {
 
 namespace {
 
-QLabel *boldLabel(const QString &name, const QString &text, QWidget *parent)
-{
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(name);
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
-    return l;
-}
 
 const QString Caption = QStringLiteral("ΑΠΟΤΕΛΕΣΜΑΤΑ ΑΝΑΖΗΤΗΣΗΣ - ΕΠΙΣΤΟΛΟΓΡΑΦΟΣ");
 
@@ -59,56 +50,19 @@ TPROSFRESDlg::TPROSFRESDlg(TDataMdl &dm, QWidget *parent) : QDialog(parent), m_d
     setWindowTitle(Caption);
     setModal(true);
 
-    auto *top = new QWidget(this);
-    top->setObjectName("Panel1");
-    Label5 = boldLabel("Label5", "ΚΡΙΤΗΡΙΑ ΑΝΑΖΗΤΗΣΗΣ :", top);
-    Label6 = new QLabel(top);
-    Label6->setObjectName("Label6");
-    Label6->setWordWrap(true);
-    Label6->setMinimumSize(609, 41);
-    Label6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label6->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto *th = new QHBoxLayout(top);
-    th->addWidget(Label5, 0, Qt::AlignTop);
-    th->addWidget(Label6, 1);
+    // The results screen's frame, with "&OK" in place of the labels button.
+    const FoundRowsFrame f = layFoundRows(this, dm, "&OK");
+    Label1 = f.Label1;
+    Label2 = f.Label2;
+    Label3 = f.Label3;
+    Label4 = f.Label4;
+    Label5 = f.Label5;
+    Label6 = f.Label6;
+    DBGrid1 = f.DBGrid1;
+    BitBtn1 = f.BitBtn1;
+    BitBtn2 = f.BitBtn2;
+    CancelBtn = f.CancelBtn;
 
-    DBGrid1 = new DBGrid(this);
-    DBGrid1->setObjectName("DBGrid1");
-    DBGrid1->setToolTip("ΜΕ ΔΙΠΛΟ ΑΡΙΣΤΕΡΟ ΠΡΟΒΟΛΗ ΚΑΡΤΕΛΛΑΣ ΠΟΛΙΤΗ");
-    DBGrid1->setDataset(dm.SearchQry);
-    DBGrid1->setColumns({});
-    QFont bold = DBGrid1->horizontalHeader()->font();
-    bold.setBold(true);
-    DBGrid1->horizontalHeader()->setFont(bold);
-    DBGrid1->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
-    DBGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-
-    auto *bottom = new QWidget(this);
-    bottom->setObjectName("Panel2");
-    Label1 = boldLabel("Label1", "Βρέθηκαν :", bottom);
-    Label2 = boldLabel("Label2", QString(), bottom);
-    Label3 = boldLabel("Label3", QString(), bottom);
-    Label4 = boldLabel("Label4", QString(), bottom);
-    BitBtn2 = form::button("BitBtn2", "&OK", bottom);
-    BitBtn1 = form::button("BitBtn1", "Ε&ΚΤΥΠΩΣΗ", bottom);
-    CancelBtn = form::button("CancelBtn", "&ΕΠΙΣΤΡΟΦΗ", bottom);
-    auto *bg = new QGridLayout(bottom);
-    bg->addWidget(Label1, 0, 0, 1, 3);
-    bg->addWidget(Label2, 1, 0);
-    bg->addWidget(Label3, 1, 1);
-    bg->addWidget(Label4, 1, 2);
-    bg->setColumnStretch(3, 1);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(BitBtn2);
-    buttons->addWidget(BitBtn1);
-    buttons->addWidget(CancelBtn);
-    bg->addLayout(buttons, 0, 4, 2, 1, Qt::AlignRight | Qt::AlignVCenter);
-
-    auto *v = new QVBoxLayout(this);
-    v->addWidget(top);
-    v->addWidget(DBGrid1, 1);
-    v->addWidget(bottom);
-    resize(1000, 640);
 
     connect(BitBtn2, &QPushButton::clicked, this, [this] { guarded([this] { takeOver(); }); });
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);

@@ -21,6 +21,16 @@ class TPrnPEDIADlg;
 
 class BackgroundAggregate;
 
+// The frame of a screen of found rows: the criteria above, the grid of SearchQry, the count,
+// the sums and three buttons below (BitBtn2, BitBtn1 "Ε&ΚΤΥΠΩΣΗ", CancelBtn "&ΕΠΙΣΤΡΟΦΗ").
+// The results screen and the letters' recipients screen are laid out by it.
+struct FoundRowsFrame {
+    QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6;
+    DBGrid *DBGrid1;
+    QPushButton *BitBtn1, *BitBtn2, *CancelBtn;
+};
+FoundRowsFrame layFoundRows(QDialog *screen, TDataMdl &dm, const QString &secondButton);
+
 class TSearchResDlg : public QDialog {
     Q_OBJECT
 public:
