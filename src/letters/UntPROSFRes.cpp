@@ -136,10 +136,7 @@ void TPROSFRESDlg::fill(const QStringList &resultFields, const QString &descript
 
 QList<DatasetModel::Column> TPROSFRESDlg::columns() const
 {
-    QList<DatasetModel::Column> out = DBGrid1->datasetModel()->columns();
-    for (int i = 0; i < out.size(); ++i)
-        out[i].width = DBGrid1->columnWidth(i);
-    return out;
+    return shownColumns(DBGrid1);
 }
 
 QString TPROSFRESDlg::countText()
@@ -170,35 +167,9 @@ void TPROSFRESDlg::print()
     if (!chooser || ui().exec(chooser) != QDialog::Accepted)
         return;
     const QString count = countText();
-    const QList<DatasetModel::Column> cols = columns();
-    QList<PrintColumn> printed;
-    for (int i : chooser->checkedItems())
-        if (i < cols.size())
-            printed << PrintColumn{cols[i].field, chooser->ChkBox->item(i)->text(), cols[i].width};
-    if (printed.isEmpty())
-        return;
-    const QString caption = windowTitle(), criteria = m_description;
-    const QFont font = DBGrid1->font();
-    Dataset *q = m_dm.SearchQry;
-    setEnabled(false);
-    struct Enable {
-        QWidget *w;
-        ~Enable() { w->setEnabled(true); }
-    } enableAgain{this};
-    ui().printPreview(
-        caption, [=](PageSink &sink) { printDatasetGrid(sink, *q, printed, caption, criteria, count, font); },
-        datasetGridOrientation(*q, printed));
+    printFoundRows(this, m_dm, DBGrid1, chooser, m_description, count);
 }
 
-void TPROSFRESDlg::openRow(int row)
-{
-    Dataset *q = m_dm.SearchQry;
-    if (!q->active())
-        return;
-    q->moveTo(row);
-    const int autonum = q->integer("AUTONUM");
-    accept();
-    CitizenScreens::edit(autonum, CitizenScreens::SearchResults);
-}
+void TPROSFRESDlg::openRow(int row) { openFoundRow(this, m_dm, row); }
 
 } // namespace dorvani

@@ -95,6 +95,48 @@ FoundRowsFrame layFoundRows(QDialog *screen, TDataMdl &dm, const QString &second
     return f;
 }
 
+QList<DatasetModel::Column> shownColumns(const DBGrid *grid)
+{
+    QList<DatasetModel::Column> out = grid->datasetModel()->columns();
+    for (int i = 0; i < out.size(); ++i)
+        out[i].width = grid->columnWidth(i);
+    return out;
+}
+
+void printFoundRows(QDialog *screen, TDataMdl &dm, const DBGrid *grid, const TPrnPEDIADlg *chooser,
+                    const QString &criteria, const QString &count)
+{
+    const QList<DatasetModel::Column> cols = shownColumns(grid);
+    QList<PrintColumn> printed;
+    for (int i : chooser->checkedItems())
+        if (i < cols.size())
+            printed << PrintColumn{cols[i].field, chooser->ChkBox->item(i)->text(), cols[i].width};
+    if (printed.isEmpty())
+        return;
+    const QString caption = screen->windowTitle();
+    const QFont font = grid->font();
+    Dataset *q = dm.SearchQry;
+    screen->setEnabled(false);
+    struct Enable {
+        QWidget *w;
+        ~Enable() { w->setEnabled(true); }
+    } enableAgain{screen};
+    ui().printPreview(
+        caption, [=](PageSink &sink) { printDatasetGrid(sink, *q, printed, caption, criteria, count, font); },
+        datasetGridOrientation(*q, printed));
+}
+
+void openFoundRow(QDialog *screen, TDataMdl &dm, int row)
+{
+    Dataset *q = dm.SearchQry;
+    if (!q->active())
+        return;
+    q->moveTo(row);
+    const int autonum = q->integer("AUTONUM");
+    screen->accept();
+    CitizenScreens::edit(autonum, CitizenScreens::SearchResults);
+}
+
 TSearchResDlg::TSearchResDlg(TDataMdl &dm, TPediaDlg *pedia, TPrnPEDIADlg *printChooser, QWidget *parent)
     : QDialog(parent), m_dm(dm), m_pedia(pedia), m_printChooser(printChooser)
 {
@@ -213,10 +255,7 @@ void TSearchResDlg::fill(const QStringList &resultFields, const QString &descrip
 
 QList<DatasetModel::Column> TSearchResDlg::columns() const
 {
-    QList<DatasetModel::Column> out = DBGrid1->datasetModel()->columns();
-    for (int i = 0; i < out.size(); ++i)
-        out[i].width = DBGrid1->columnWidth(i);
-    return out;
+    return shownColumns(DBGrid1);
 }
 
 void TSearchResDlg::print()
@@ -225,36 +264,9 @@ void TSearchResDlg::print()
         return;
     if (m_totals)
         m_totals->wait(); // the printout names the count
-    const QList<DatasetModel::Column> cols = columns();
-    QList<PrintColumn> printed;
-    for (int i : m_printChooser->checkedItems())
-        if (i < cols.size())
-            printed << PrintColumn{cols[i].field, m_printChooser->ChkBox->item(i)->text(), cols[i].width};
-    if (printed.isEmpty())
-        return;
-    const QString caption = windowTitle(), criteria = m_description, count = Label1->text();
-    const QFont font = DBGrid1->font();
-    Dataset *q = m_dm.SearchQry;
-    setEnabled(false);
-    struct Enable {
-        QWidget *w;
-        ~Enable() { w->setEnabled(true); }
-    } enableAgain{this};
-    // Every chosen column is printed; a list too wide for an upright page is turned.
-    ui().printPreview(
-        caption, [=](PageSink &sink) { printDatasetGrid(sink, *q, printed, caption, criteria, count, font); },
-        datasetGridOrientation(*q, printed));
+    printFoundRows(this, m_dm, DBGrid1, m_printChooser, m_description, Label1->text());
 }
 
-void TSearchResDlg::openRow(int row)
-{
-    Dataset *q = m_dm.SearchQry;
-    if (!q->active())
-        return;
-    q->moveTo(row);
-    const int autonum = q->integer("AUTONUM");
-    accept();
-    CitizenScreens::edit(autonum, CitizenScreens::SearchResults);
-}
+void TSearchResDlg::openRow(int row) { openFoundRow(this, m_dm, row); }
 
 } // namespace dorvani

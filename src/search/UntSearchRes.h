@@ -30,6 +30,14 @@ struct FoundRowsFrame {
     QPushButton *BitBtn1, *BitBtn2, *CancelBtn;
 };
 FoundRowsFrame layFoundRows(QDialog *screen, TDataMdl &dm, const QString &secondButton);
+// The grid's columns with the widths they show now.
+QList<DatasetModel::Column> shownColumns(const DBGrid *grid);
+// Prints the found rows in the columns ticked in the print chooser (none: nothing), the
+// screen disabled meanwhile; every chosen column is printed, a wide list on a turned page.
+void printFoundRows(QDialog *screen, TDataMdl &dm, const DBGrid *grid, const TPrnPEDIADlg *chooser,
+                    const QString &criteria, const QString &count);
+// Opens the citizen of a found row for editing, the screen closed.
+void openFoundRow(QDialog *screen, TDataMdl &dm, int row);
 
 class TSearchResDlg : public QDialog {
     Q_OBJECT
