@@ -1,5 +1,6 @@
 #include "statistics/UntStatAll.h"
 
+#include "citizens/CitizenLookups.h"
 #include "data/DataModule.h"
 #include "data/Store.h"
 #include "statistics/StatTables.h"
@@ -173,16 +174,10 @@ TStatAllDlg::TStatAllDlg(TDataMdl &dm, QWidget *parent) : QDialog(parent), m_dm(
     connect(BitBtn2, &QPushButton::clicked, this, [this] { guarded([this] { detailed(); }); });
     connect(BtnCsv, &QPushButton::clicked, this, [this] { guarded([this] { saveCsv(); }); });
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    // Errors while following a choice to the other lists are ignored.
-    auto quietly = [](const std::function<void()> &f) {
-        try {
-            f();
-        } catch (...) {
-        }
-    };
-    connect(DBLookupComboBox1, &DBLookupComboBox::keyChanged, this, [=, this] { quietly([this] { centreChosen(); }); });
-    connect(DBLookupComboBox2, &DBLookupComboBox::keyChanged, this, [=, this] { quietly([this] { dhmosChosen(); }); });
-    connect(DBLookupComboBox3, &DBLookupComboBox::keyChanged, this, [=, this] { quietly([this] { eparxiaChosen(); }); });
+    // Errors of the database while following a choice to the other lists are ignored.
+    lookups::onChosen(this, DBLookupComboBox1, &TStatAllDlg::centreChosen);
+    lookups::onChosen(this, DBLookupComboBox2, &TStatAllDlg::dhmosChosen);
+    lookups::onChosen(this, DBLookupComboBox3, &TStatAllDlg::eparxiaChosen);
 }
 
 void TStatAllDlg::reset()

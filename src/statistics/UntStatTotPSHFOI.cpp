@@ -1,5 +1,6 @@
 #include "statistics/UntStatTotPSHFOI.h"
 
+#include "citizens/CitizenLookups.h"
 #include "data/DataModule.h"
 #include "statistics/StatTables.h"
 #include "statistics/UntStatPER.h"
@@ -117,16 +118,10 @@ TStatTotPSHFOIFrm::TStatTotPSHFOIFrm(TDataMdl &dm, QWidget *parent) : QWidget(pa
             close();
     });
     connect(DBGrid1, &DBGrid::rowDoubleClicked, this, [this](int row) { guarded([&] { openRow(row); }); });
-    // Errors while following a choice to the other lists are ignored.
-    auto quietly = [](const std::function<void()> &f) {
-        try {
-            f();
-        } catch (...) {
-        }
-    };
-    connect(DBLookupComboBox1, &DBLookupComboBox::keyChanged, this, [=, this] { quietly([this] { townChosen(); }); });
-    connect(DBLookupComboBox2, &DBLookupComboBox::keyChanged, this, [=, this] { quietly([this] { dhmosChosen(); }); });
-    connect(DBLookupComboBox3, &DBLookupComboBox::keyChanged, this, [=, this] { quietly([this] { eparxiaChosen(); }); });
+    // Errors of the database while following a choice to the other lists are ignored.
+    lookups::onChosen(this, DBLookupComboBox1, &TStatTotPSHFOIFrm::townChosen);
+    lookups::onChosen(this, DBLookupComboBox2, &TStatTotPSHFOIFrm::dhmosChosen);
+    lookups::onChosen(this, DBLookupComboBox3, &TStatTotPSHFOIFrm::eparxiaChosen);
 }
 
 void TStatTotPSHFOIFrm::prepare()
