@@ -51,17 +51,7 @@ TPROSFRESDlg::TPROSFRESDlg(TDataMdl &dm, QWidget *parent) : QDialog(parent), m_d
     setModal(true);
 
     // The results screen's frame, with "&OK" in place of the labels button.
-    const FoundRowsFrame f = layFoundRows(this, dm, "&OK");
-    Label1 = f.Label1;
-    Label2 = f.Label2;
-    Label3 = f.Label3;
-    Label4 = f.Label4;
-    Label5 = f.Label5;
-    Label6 = f.Label6;
-    DBGrid1 = f.DBGrid1;
-    BitBtn1 = f.BitBtn1;
-    BitBtn2 = f.BitBtn2;
-    CancelBtn = f.CancelBtn;
+    static_cast<FoundRowsFrame &>(*this) = layFoundRows(this, dm, "&OK");
 
 
     connect(BitBtn2, &QPushButton::clicked, this, [this] { guarded([this] { takeOver(); }); });

@@ -3,6 +3,7 @@
 // into the letter screen.
 #pragma once
 
+#include "search/UntSearchRes.h"
 #include "widgets/DatasetModel.h"
 
 #include <QDialog>
@@ -18,19 +19,13 @@ class BackgroundAggregate;
 class DBGrid;
 class TDataMdl;
 
-class TPROSFRESDlg : public QDialog {
+class TPROSFRESDlg : public QDialog, public FoundRowsFrame {
     Q_OBJECT
 public:
     explicit TPROSFRESDlg(TDataMdl &dm, QWidget *parent = nullptr);
     ~TPROSFRESDlg() override;
 
-    QLabel *Label5; // "ΚΡΙΤΗΡΙΑ ΑΝΑΖΗΤΗΣΗΣ :"
-    QLabel *Label6; // the search description
-    DBGrid *DBGrid1;
-    QLabel *Label1, *Label2, *Label3, *Label4;
-    QPushButton *BitBtn2;   // "&OK": take the recipients over
-    QPushButton *BitBtn1;   // print the list
-    QPushButton *CancelBtn; // return
+    // The frame's BitBtn2, "&OK", takes the recipients over.
 
     // The columns of the checked fields, the count, the three vote sums and the print
     // chooser's items for the rows SearchQry holds now.

@@ -144,17 +144,7 @@ TSearchResDlg::TSearchResDlg(TDataMdl &dm, TPediaDlg *pedia, TPrnPEDIADlg *print
     setWindowTitle("ΑΠΟΤΕΛΕΣΜΑΤΑ ΑΝΑΖΗΤΗΣΗΣ");
     setModal(true);
 
-    const FoundRowsFrame f = layFoundRows(this, dm, "&ΔΙΕΥΘΥΝΣΙΟΓΡΑΦΟΣ");
-    Label1 = f.Label1;
-    Label2 = f.Label2;
-    Label3 = f.Label3;
-    Label4 = f.Label4;
-    Label5 = f.Label5;
-    Label6 = f.Label6;
-    DBGrid1 = f.DBGrid1;
-    BitBtn1 = f.BitBtn1;
-    BitBtn2 = f.BitBtn2;
-    CancelBtn = f.CancelBtn;
+    static_cast<FoundRowsFrame &>(*this) = layFoundRows(this, dm, "&ΔΙΕΥΘΥΝΣΙΟΓΡΑΦΟΣ");
 
 
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);

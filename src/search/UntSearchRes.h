@@ -25,9 +25,13 @@ class BackgroundAggregate;
 // the sums and three buttons below (BitBtn2, BitBtn1 "Ε&ΚΤΥΠΩΣΗ", CancelBtn "&ΕΠΙΣΤΡΟΦΗ").
 // The results screen and the letters' recipients screen are laid out by it.
 struct FoundRowsFrame {
-    QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6;
+    QLabel *Label5; // "ΚΡΙΤΗΡΙΑ ΑΝΑΖΗΤΗΣΗΣ :"
+    QLabel *Label6; // the search description
     DBGrid *DBGrid1;
-    QPushButton *BitBtn1, *BitBtn2, *CancelBtn;
+    QLabel *Label1, *Label2, *Label3, *Label4; // the count and the sums
+    QPushButton *BitBtn2;
+    QPushButton *BitBtn1;   // print
+    QPushButton *CancelBtn; // return
 };
 FoundRowsFrame layFoundRows(QDialog *screen, TDataMdl &dm, const QString &secondButton);
 // The grid's columns with the widths they show now.
@@ -39,19 +43,13 @@ void printFoundRows(QDialog *screen, TDataMdl &dm, const DBGrid *grid, const TPr
 // Opens the citizen of a found row for editing, the screen closed.
 void openFoundRow(QDialog *screen, TDataMdl &dm, int row);
 
-class TSearchResDlg : public QDialog {
+class TSearchResDlg : public QDialog, public FoundRowsFrame {
     Q_OBJECT
 public:
     TSearchResDlg(TDataMdl &dm, TPediaDlg *pedia, TPrnPEDIADlg *printChooser, QWidget *parent = nullptr);
     ~TSearchResDlg() override;
 
-    QLabel *Label5; // "ΚΡΙΤΗΡΙΑ ΑΝΑΖΗΤΗΣΗΣ :"
-    QLabel *Label6; // the search description
-    DBGrid *DBGrid1;
-    QLabel *Label1, *Label2, *Label3, *Label4;
-    QPushButton *BitBtn2;   // address labeller
-    QPushButton *BitBtn1;   // print
-    QPushButton *CancelBtn; // return
+    // The frame's BitBtn2 opens the address labeller.
 
     // Builds the columns, the labels and the print chooser's items for the rows SearchQry
     // holds now: the result field list (55 names) and the search description.
