@@ -303,9 +303,7 @@ void TCitizenForm::connectCascades(Dataset *towns)
                   {DBLookupComboBox1, DBLookupComboBox2, DBLookupComboBox3, DBLookupComboBox4, DBLookupComboBox5,
                    DBLookupComboBox6, DBLookupComboBox7, DBLookupComboBox8, DBLookupComboBox9, DBLookupComboBox10,
                    DBLookupComboBox11, DBLookupComboBox12, DBLookupComboBox13, DBLookupComboBox14},
-                  towns, m_cells);
-    if (towns == m_towns)
-        DBLookupComboBox3->setListSource(m_towns, "POLH_SHOWN", "AUTONUM");
+                  towns, m_cells, towns == m_towns ? "POLH_SHOWN" : "POLH");
     lookups::onChosen(this, DBLookupComboBox6, &TCitizenForm::prefectureChosen);
     lookups::onChosen(this, DBLookupComboBox5, &TCitizenForm::provinceChosen);
     lookups::onChosen(this, DBLookupComboBox4, &TCitizenForm::municipalityChosen);

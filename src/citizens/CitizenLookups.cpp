@@ -4,11 +4,11 @@
 
 namespace dorvani::lookups {
 
-void bind(TDataMdl &dm, const Boxes &b, Dataset *towns, Dataset *cells)
+void bind(TDataMdl &dm, const Boxes &b, Dataset *towns, Dataset *cells, const QString &townField)
 {
     b[0]->setListSource(dm.TblEthnikothtes, "ETHNIKOTHTA", "ETHNIKOTHTA");
     b[1]->setListSource(dm.TblEpagelmata, "Epagelma", "Epagelma");
-    b[2]->setListSource(towns, "POLH", "AUTONUM");
+    b[2]->setListSource(towns, townField, "AUTONUM");
     b[3]->setListSource(dm.TblDHMOI, "DHMOS", "AUTONUM");
     b[4]->setListSource(dm.TblEPARXIES, "EPARXIA", "AUTONUM");
     b[5]->setListSource(dm.TblNomoi, "NOMOS", "AUTONUM");

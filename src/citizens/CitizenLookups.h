@@ -20,9 +20,10 @@ namespace lookups {
 
 // boxes[i] is DBLookupComboBox<i+1>: nationality, profession, town, municipality, province,
 // prefecture, constituency, cell, member body, local, committee and organisation, education,
-// assessment. The town and cell boxes take their lists from the screen's own queries.
+// assessment. The town and cell boxes take their lists from the screen's own queries; the
+// town box shows the towns' field `townField`.
 using Boxes = std::array<DBLookupComboBox *, 14>;
-void bind(TDataMdl &dm, const Boxes &boxes, Dataset *towns, Dataset *cells);
+void bind(TDataMdl &dm, const Boxes &boxes, Dataset *towns, Dataset *cells, const QString &townField = "POLH");
 
 // The key of a box, 0 while it shows nothing.
 int keyOf(const DBLookupComboBox *c);
