@@ -395,11 +395,16 @@ void TCitizenPage::fillVocatives()
     CmbKLHTIKH->setCurrentIndex(-1);
 }
 
-void TCitizenPage::nameLeft()
+void TCitizenPage::showNameDay()
 {
     const QString day = CitizenStore::nameDay(EdtOnoma->text());
     if (!day.isEmpty())
         MskCelebr->setText(day);
+}
+
+void TCitizenPage::nameLeft()
+{
+    showNameDay();
     fillVocatives();
 }
 

@@ -125,6 +125,8 @@ protected:
     QList<QPair<QString, DBLookupComboBox *>> keyedFields() const;
 
     void fillVocatives();
+    // The name day of the first name, when the calendar knows one.
+    void showNameDay();
     virtual void nameLeft();
     void setVocative(const QString &v);
 

@@ -380,11 +380,6 @@ void TEditPersFrm::committeeChosen()
     pointCellsAt(m_dm.TblNO->integer("AUTONUM"), lookups::keyOf(DBLookupComboBox11));
 }
 
-void TEditPersFrm::nameLeft()
-{
-    const QString day = CitizenStore::nameDay(EdtOnoma->text());
-    if (!day.isEmpty())
-        MskCelebr->setText(day);
-}
+void TEditPersFrm::nameLeft() { showNameDay(); }
 
 } // namespace dorvani
